@@ -1,0 +1,1 @@
+#include "convert/point_reduction.h"

@@ -1,0 +1,1 @@
+#include "formats/drawing_file.h"

@@ -1,0 +1,1 @@
+#include "formats/effect_file.h"

@@ -1,0 +1,1 @@
+#include "formats/ilda_file.h"

@@ -1,0 +1,1 @@
+#include "formats/segment_file.h"

@@ -1,0 +1,1 @@
+#include "formats/show_file.h"
