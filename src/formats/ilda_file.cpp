@@ -263,12 +263,13 @@ std::string EncodeIlda(const TILDAimage& image) {
     PutWord(w, std::min(i, kMaxWord));
     PutWord(w + 2, std::min(frames, kMaxWord));
     w += kHeaderSize - kEndMarkerSize;  // scanner head and future stay 0
+    // X, Y, Z, status, colour; the low bytes and Z keep the buffer's zeros.
     for (std::size_t k = 0; k < count; ++k, w += kPointSize) {
       const Point& p = points[k];
-      const auto status = char((p.blank ? kBlankBit : 0) | (k + 1 == count ? kLastPointBit : 0));
-      const char record[kPointSize] = {HighByteOf(p.x), 0, HighByteOf(p.y), 0, 0, 0, status,
-                                       char(p.colour)};
-      std::memcpy(w, record, kPointSize);
+      w[0] = HighByteOf(p.x);
+      w[2] = HighByteOf(p.y);
+      w[6] = char((p.blank ? kBlankBit : 0) | (k + 1 == count ? kLastPointBit : 0));
+      w[7] = char(p.colour);
     }
   }
   PutHeaderStart(w, 0);
