@@ -24,8 +24,8 @@ TILDAimage MakeImage() {
     auto& points = image.frames[f].points;
     points.reserve(kPointsPerFrame);
     for (int i = 0; i < kPointsPerFrame; ++i) {
-      points.push_back({(i * 7 + f) % 256 - 128, (i * 13 + f * 3) % 256 - 128, 0,
-                        uint8_t(i + f), kStateNormal, uint8_t(i % 10 == 0)});
+      points.push_back({(i * 7 + f) % 256 - 128, (i * 13 + f * 3) % 256 - 128, 0, uint8_t(i + f),
+                        kStateNormal, uint8_t(i % 10 == 0)});
     }
   }
   return image;
@@ -38,8 +38,8 @@ const TILDAimage& Image() {
 
 // The file every reading benchmark loads, written once and removed at exit.
 struct BenchFile {
-  std::filesystem::path path = std::filesystem::temp_directory_path() /
-                               ("daved-bench-" + std::to_string(getpid()) + ".ild");
+  std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("daved-bench-" + std::to_string(getpid()) + ".ild");
   std::string bytes = EncodeIlda(Image());
   BenchFile() { WriteFileAtomically(path, bytes); }
   ~BenchFile() { std::filesystem::remove(path); }

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // (its header is the end marker).
   const std::string bytes = daved::EncodeIlda(image);
   daved::TILDAimage back;
-  if (!daved::ParseIlda({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()}, back).ok()) {
+  if (!daved::ParseIlda({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()}, back)
+           .ok()) {
     __builtin_trap();
   }
   std::size_t f = 0;

@@ -18,7 +18,7 @@ constexpr std::size_t kHeaderSize = 32;
 // Our end marker stops right after the record count, so a count of 0 is an end header as soon
 // as these bytes are there.
 constexpr std::size_t kEndMarkerSize = 26;
-constexpr std::size_t kPointSize = 8;  // the format 0 record we write
+constexpr std::size_t kPointSize = 8;     // the format 0 record we write
 constexpr std::size_t kMaxWord = 0xFFFF;  // record counts and frame numbers are 16-bit
 constexpr uint8_t kLastPointBit = 0x80;
 constexpr uint8_t kBlankBit = 0x40;
@@ -66,16 +66,16 @@ struct Format4 {
   static constexpr std::size_t kSize = 10;
   NearestColour& nearest;
   Point operator()(const uint8_t* r) const {
-    return {HighByte(r), HighByte(r + 2), HighByte(r + 4), nearest(r[9], r[8], r[7]),
-            kStateNormal, BlankOf(r[6])};
+    const uint8_t colour = nearest(r[9], r[8], r[7]);
+    return {HighByte(r), HighByte(r + 2), HighByte(r + 4), colour, kStateNormal, BlankOf(r[6])};
   }
 };
 struct Format5 {
   static constexpr std::size_t kSize = 8;
   NearestColour& nearest;
   Point operator()(const uint8_t* r) const {
-    return {HighByte(r), HighByte(r + 2), 0, nearest(r[7], r[6], r[5]), kStateNormal,
-            BlankOf(r[4])};
+    const uint8_t colour = nearest(r[7], r[6], r[5]);
+    return {HighByte(r), HighByte(r + 2), 0, colour, kStateNormal, BlankOf(r[4])};
   }
 };
 
@@ -182,12 +182,12 @@ class SectionReader {
   }
 
   Status RecordsCut(bool palette, uint16_t count, std::size_t whole) const {
-    const std::string what = palette
-        ? "palette " + std::to_string(image_.palettes.size()) + " (kept " +
-              std::to_string(whole) + " of " + std::to_string(count) + " colours)"
-        : "frame " + std::to_string(image_.frames.size()) + " (kept " + std::to_string(whole) +
-              " of " + std::to_string(count) + " points)";
-    return Status::Failed("file ends inside " + what, at_);
+    const std::size_t number = palette ? image_.palettes.size() : image_.frames.size();
+    const std::string kept = std::to_string(whole) + " of " + std::to_string(count);
+    return Status::Failed(std::string("file ends inside ") + (palette ? "palette " : "frame ") +
+                              std::to_string(number) + " (kept " + kept +
+                              (palette ? " colours)" : " points)"),
+                          at_);
   }
 
   std::span<const uint8_t> data_;

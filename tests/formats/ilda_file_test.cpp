@@ -20,15 +20,16 @@ using testing::TestData;
 class IldaBytes {
  public:
   IldaBytes& Header(uint8_t format, uint16_t count, std::string_view names = "FrameOneCompany1",
-                    uint16_t number = 0, uint16_t total = 0, uint8_t head = 0,
-                    uint8_t future = 0) {
+                    uint16_t number = 0, uint16_t total = 0, uint8_t head = 0, uint8_t future = 0) {
     Text("ILDA");
     Bytes({0, 0, 0, format});
     Text(names.substr(0, 16));
     Word(count).Word(number).Word(total);
     return Bytes({head, future});
   }
-  IldaBytes& EndMarker() { return Text("ILDA").Bytes({0, 0, 0, 0}).Text("IIIIIIIIIIIIIIII").Word(0); }
+  IldaBytes& EndMarker() {
+    return Text("ILDA").Bytes({0, 0, 0, 0}).Text("IIIIIIIIIIIIIIII").Word(0);
+  }
   IldaBytes& Point0(int x, int y, int z, uint8_t status, uint8_t colour) {
     return Word(x).Word(y).Word(z).Bytes({status, colour});
   }
@@ -104,8 +105,7 @@ TEST(IldaWriter, WritesFormat0SectionsNamedIAndThe26ByteEndMarker) {
       "ILDA" + Hex("00000000") + names + Hex("0002 0000 0002 0000") +
       Hex("7f00 8000 0000 40 05") +  // x 200 and y -300 clamped, blank
       Hex("ff00 7f00 0000 80 ff") +  // last point; the kind is not written (Z 0)
-      "ILDA" + Hex("00000000") + names + Hex("0001 0001 0002 0000") +
-      Hex("0000 8000 0000 80 00") +
+      "ILDA" + Hex("00000000") + names + Hex("0001 0001 0002 0000") + Hex("0000 8000 0000 80 00") +
       "ILDA" + Hex("00000000") + names + Hex("0000");
   EXPECT_EQ(EncodeIlda(image), expected);
   EXPECT_EQ(EncodeIlda(TILDAimage{}).size(), 26u);
@@ -116,8 +116,8 @@ TEST(IldaWriter, TwoFramesOf10And5PointsMake210BytesAndReadBack) {
   for (int n : {10, 5}) {
     std::vector<Point> points;
     for (int i = 0; i < n; ++i) {
-      points.push_back({i * 25 - 128, 127 - i * 20, 3, uint8_t(i * 17), kStateSelected,
-                        uint8_t(i % 2)});
+      points.push_back(
+          {i * 25 - 128, 127 - i * 20, 3, uint8_t(i * 17), kStateSelected, uint8_t(i % 2)});
     }
     image.frames.push_back(FrameOf(points));
   }
@@ -180,8 +180,8 @@ TEST(IldaReader, KeepsTheHighByteOfEachCoordinate) {
   TILDAimage image;
   ASSERT_TRUE(ParseIlda(bytes.span(), image).ok());
   ASSERT_EQ(image.frames.size(), 1u);
-  const std::vector<Point> expected = {Lit(-128, -1, 1, 0), Lit(127, 1, 2, -1),
-                                       Lit(-2, 1, 3, 127), Lit(0x12, -0x13, 4, -128)};
+  const std::vector<Point> expected = {Lit(-128, -1, 1, 0), Lit(127, 1, 2, -1), Lit(-2, 1, 3, 127),
+                                       Lit(0x12, -0x13, 4, -128)};
   EXPECT_EQ(image.frames[0].points, expected);
 }
 
@@ -234,8 +234,8 @@ TEST(IldaReader, AnEmptyFrameHeaderEndsTheReading) {
   EXPECT_EQ(written.size(), 3 * 32 + 2 * 8 + 26u);
 
   TILDAimage back;
-  const Status status = ParseIlda(
-      {reinterpret_cast<const uint8_t*>(written.data()), written.size()}, back);
+  const Status status =
+      ParseIlda({reinterpret_cast<const uint8_t*>(written.data()), written.size()}, back);
   EXPECT_TRUE(status.ok());
   EXPECT_EQ(status.reached, 32 + 8 + 32u);  // stopped after the empty frame's header
   ASSERT_EQ(back.frames.size(), 1u);
@@ -285,9 +285,8 @@ TEST(IldaReader, TrueColourTakesTheNearestTableEntry) {
   ASSERT_EQ(image.frames.size(), 2u);
   EXPECT_EQ(image.frames[0].points, (std::vector<Point>{Dark(1, 2, 224, 3), Lit(0, 0, 208, -1),
                                                         Lit(0, 0, 119), Lit(0, 0, 117)}));
-  EXPECT_EQ(image.frames[1].points, (std::vector<Point>{Dark(1, 2, 1), Lit(0, 0, 0),
-                                                        Lit(0, 0, 230), Lit(0, 0, 230),
-                                                        Lit(0, 0, 232)}));
+  EXPECT_EQ(image.frames[1].points, (std::vector<Point>{Dark(1, 2, 1), Lit(0, 0, 0), Lit(0, 0, 230),
+                                                        Lit(0, 0, 230), Lit(0, 0, 232)}));
 }
 
 struct BadInput {
@@ -301,31 +300,34 @@ struct BadInput {
 TEST(IldaReader, StopsAtBadAndCutDataKeepingEveryWholePoint) {
   IldaBytes frame;
   TwoPointFrame(frame);
-  const auto after = [&frame] { return frame; };
+  const auto aFrameThen = [&frame] { return frame; };  // a copy to add to
+  // clang-format off
   const std::vector<BadInput> cases = {
       {"no data", IldaBytes(), "", 0, {}},
       {"not ILDA", IldaBytes().Text("ILDB").Bytes({0, 0, 0, 0}), "Read Error!", 0, {}},
-      {"junk after a frame", after().Text("junk"), "Read Error!", 48, {2}},
-      {"a stray byte that is no header", after().Bytes({0}), "Read Error!", 48, {2}},
-      {"unknown format 3", after().Header(3, 1).Bytes({1, 2, 3, 4}), "Read Error!", 48, {2}},
-      {"unknown format 3 even with no records", after().Header(3, 0), "Read Error!", 48, {2}},
-      {"data ends inside a header's first word", after().Text("ILD"),
+      {"junk after a frame", aFrameThen().Text("junk"), "Read Error!", 48, {2}},
+      {"a stray byte that is no header", aFrameThen().Bytes({0}), "Read Error!", 48, {2}},
+      {"unknown format 3", aFrameThen().Header(3, 1).Bytes({1, 2, 3, 4}), "Read Error!", 48, {2}},
+      {"unknown format 3 even with no records", aFrameThen().Header(3, 0), "Read Error!", 48, {2}},
+      {"data ends inside a header's first word", aFrameThen().Text("ILD"),
        "file ends inside a section header at byte 48", 48, {2}},
-      {"data ends inside a header", after().Header(0, 1).Cut(12),
+      {"data ends inside a header", aFrameThen().Header(0, 1).Cut(12),
        "file ends inside a section header at byte 48", 48, {2}},
       {"data ends inside a palette header", IldaBytes().Header(2, 0).Cut(1),
        "file ends inside a section header at byte 0", 0, {}},
-      {"fewer records than counted", after().Header(0, 200).Point0(0, 0, 0, 0, 0).Point0(0, 0, 0, 0, 0),
+      {"fewer records than counted",
+       aFrameThen().Header(0, 200).Point0(0, 0, 0, 0, 0).Point0(0, 0, 0, 0, 0),
        "file ends inside frame 2 (kept 2 of 200 points)", 48 + 32 + 16, {2, 2}},
-      {"half a record", after().Header(1, 3).Point1(0, 0, 0, 0).Point1(0, 0, 0, 0).Cut(3),
+      {"half a record", aFrameThen().Header(1, 3).Point1(0, 0, 0, 0).Point1(0, 0, 0, 0).Cut(3),
        "file ends inside frame 2 (kept 1 of 3 points)", 48 + 32 + 6, {2, 1}},
       {"the largest count and no records", IldaBytes().Header(5, 65535),
        "file ends inside frame 1 (kept 0 of 65535 points)", 32, {0}},
       {"a cut palette", IldaBytes().Header(2, 4).Bytes({1, 2, 3, 4, 5, 6, 7}),
        "file ends inside palette 1 (kept 2 of 4 colours)", 38, {}},
-      {"our 26-byte end marker", after().EndMarker(), "", 48 + 26, {2}},
-      {"anything after an end header is not read", after().Header(4, 0).Text("junk"), "", 80, {2}},
+      {"our 26-byte end marker", aFrameThen().EndMarker(), "", 48 + 26, {2}},
+      {"nothing after an end header is read", aFrameThen().Header(4, 0).Text("junk"), "", 80, {2}},
   };
+  // clang-format on
   for (const BadInput& c : cases) {
     SCOPED_TRACE(c.what);
     TILDAimage image;
@@ -337,7 +339,7 @@ TEST(IldaReader, StopsAtBadAndCutDataKeepingEveryWholePoint) {
     for (const TILDAframe& f : image.frames) counts.push_back(f.points.size());
     EXPECT_EQ(counts, c.pointsPerFrame);
   }
-  const IldaBytes cut = after().Header(0, 200).Point0(0, 0, 0, 0, 0);
+  const IldaBytes cut = aFrameThen().Header(0, 200).Point0(0, 0, 0, 0, 0);
   TILDAimage image;
   ParseIlda(cut.span(), image);
   ASSERT_EQ(image.frames.size(), 2u);
@@ -362,9 +364,9 @@ struct RealFile {
 };
 
 const RealFile kRealFiles[] = {
-    {"ildatest.ild", 1, 1191},  {"ildatstb.ild", 1, 1353}, {"30k.ild", 1, 1415},
-    {"biker.ild", 1, 1100},     {"barney.ild", 19, 16517}, {"255.ild", 1, 2670},
-    {"ILDA12K.ild", 1, 1191},   {"rainbowcircle.ild", 360, 98100},
+    {"ildatest.ild", 1, 1191}, {"ildatstb.ild", 1, 1353},         {"30k.ild", 1, 1415},
+    {"biker.ild", 1, 1100},    {"barney.ild", 19, 16517},         {"255.ild", 1, 2670},
+    {"ILDA12K.ild", 1, 1191},  {"rainbowcircle.ild", 360, 98100},
 };
 
 TEST(IldaRealFiles, LoadWithTheirFrameAndPointCounts) {
