@@ -19,6 +19,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   add(AddInfoCommand);
   add(AddConvertCommand);
   add(AddRenderCommand);
+  add(AddPlayCommand);
   app.require_subcommand(0, 1);
 
   try {

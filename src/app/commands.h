@@ -23,5 +23,6 @@ using CommandRunner = std::function<int()>;
 CommandRunner AddInfoCommand(CLI::App& app, CommandStreams io);
 CommandRunner AddConvertCommand(CLI::App& app, CommandStreams io);
 CommandRunner AddRenderCommand(CLI::App& app, CommandStreams io);
+CommandRunner AddPlayCommand(CLI::App& app, CommandStreams io);
 
 }  // namespace daved

@@ -37,8 +37,8 @@ void OutputSender::SendToOutputs(std::span<const uint8_t> bytes) {
   if (!taken) {
     const double seconds = double(bytes.size() / kRecordSize) /
                            PointsPerSecond(settings_.scan_speed.load(kRelaxed));
-    std::this_thread::sleep_for(
-        std::max<std::chrono::nanoseconds>(kIdleWait, std::chrono::nanoseconds(int64_t(seconds * 1e9))));
+    const auto drawing_time = std::chrono::nanoseconds(int64_t(seconds * 1e9));
+    std::this_thread::sleep_for(std::max<std::chrono::nanoseconds>(kIdleWait, drawing_time));
   }
 }
 

@@ -40,7 +40,8 @@ class UsbControllerBusTest : public ::testing::Test {
     GTEST_SKIP() << "umockdev's preload library intercepts the calls the sanitizers intercept";
 #endif
     const char* preload = std::getenv("LD_PRELOAD");
-    if (preload == nullptr || std::string(preload).find("libumockdev-preload") == std::string::npos) {
+    if (preload == nullptr ||
+        std::string(preload).find("libumockdev-preload") == std::string::npos) {
       GTEST_SKIP() << "needs the umockdev preload library: run under umockdev-wrapper";
     }
     testbed_ = umockdev_testbed_new();

@@ -67,7 +67,8 @@ bool SimulatedControllerBus::write(const std::string& device, int pipe,
       // when the previous packet is done, and this one then takes its own drawing time.
       const auto now = std::chrono::steady_clock::now();
       accept_at = std::max(now, busy_until_[n]);
-      const double seconds = double(bytes.size() / kRecordSize) / PointsPerSecond(controller->speed);
+      const double seconds =
+          double(bytes.size() / kRecordSize) / PointsPerSecond(controller->speed);
       busy_until_[n] = accept_at + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                                        std::chrono::duration<double>(seconds));
     }
