@@ -28,7 +28,10 @@ Status ParseSegment(const std::vector<std::string>& lines, std::vector<TSectionR
 Status SegmentDuration(const std::filesystem::path& path, int64_t& duration);
 
 // The whole file as the editor keeps it (rows as text, drawings as text, effect list).
+// A "DrawingName=" number places its drawing at that index, the list growing with empty
+// drawings; a list read empty gets one empty drawing, as the editor never holds none.
 Status LoadSegmentContent(const std::filesystem::path& path, SegmentContent& content);
+Status ParseSegmentContent(const std::vector<std::string>& lines, SegmentContent& content);
 // Writes the layout the readers expect; empty drawings at the end of the list are left out
 // (an all-empty list keeps one empty drawing).
 std::vector<std::string> SegmentLines(const SegmentContent& content);
