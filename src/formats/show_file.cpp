@@ -49,8 +49,8 @@ std::string LowerAscii(std::string text) {
 }
 
 // The show editor stores names in lower case while the files on disk may not be, so a name is
-// looked up ignoring case, as on the platform the show files come from. Only a plain file name
-// is looked up: an entry never reaches outside its folder.
+// looked up ignoring case. Only a plain file name is looked up: an entry never reaches outside
+// its folder.
 std::optional<std::filesystem::path> FindInFolder(const std::filesystem::path& folder,
                                                   const std::string& name) {
   if (name.empty() || name == "." || name == ".." ||
