@@ -12,10 +12,6 @@
 #include "formats/file_io.h"
 #include "formats/integer_text.h"
 
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
-
 namespace daved {
 namespace {
 
@@ -107,23 +103,11 @@ char* WriteText(char* out, std::string_view text) {
   return out + text.size();
 }
 
-// A string of `size` bytes to be overwritten. A frame list text runs to tens of megabytes, and
-// fresh memory faults in one small page at a time; huge pages, asked for before the first
-// touch, take most of that cost away.
+// A string of `size` bytes to be overwritten; a frame list text runs to tens of megabytes.
 std::string TextBuffer(std::size_t size) {
   std::string text;
   text.reserve(size);
-#ifdef __linux__
-  constexpr std::size_t kWorthIt = std::size_t{8} << 20;
-  if (size >= kWorthIt) {
-    constexpr std::uintptr_t kPage = 4096;
-    const auto begin = reinterpret_cast<std::uintptr_t>(text.data());
-    const std::uintptr_t first = (begin + kPage - 1) & ~(kPage - 1);
-    const std::uintptr_t last = (begin + size) & ~(kPage - 1);
-    // Only a hint: without it the text is the same, just slower to build.
-    if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-  }
-#endif
+  AdviseHugePages(text.data(), size);
   text.resize(size);
   return text;
 }

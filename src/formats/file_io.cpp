@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <sys/mman.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +20,14 @@ QString QtPath(const std::filesystem::path& path) { return QFile::decodeName(pat
 
 }  // namespace
 
+void AdviseHugePages(char* data, std::size_t size) {
+  constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
+  const auto start = reinterpret_cast<std::uintptr_t>(data);
+  const std::uintptr_t begin = (start + kHugePage - 1) & ~(kHugePage - 1);
+  const std::uintptr_t end = (start + size) & ~(kHugePage - 1);
+  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+}
+
 Status ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
   bytes.clear();
   std::error_code ec;
@@ -25,23 +35,17 @@ Status ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return Status::Failed(std::strerror(errno));
   std::string data;
-  char chunk[1 << 16];
-  // Size the buffer once when the size is known; a file that grows or shrinks meanwhile
-  // still reads correctly through the loop below.
   const auto size = std::filesystem::file_size(path, ec);
-  if (!ec) data.reserve(size);
-  for (;;) {
-    if (data.capacity() > data.size()) {
-      const std::size_t before = data.size();
-      data.resize(data.capacity());
-      const std::size_t got = std::fread(data.data() + before, 1, data.size() - before, file.get());
-      data.resize(before + got);
-      if (got == 0) break;
-    } else {
-      const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
-      if (got == 0) break;
-      data.append(chunk, got);
-    }
+  if (!ec && size > 0) {
+    data.reserve(size);
+    AdviseHugePages(data.data(), size);
+    data.resize(size);
+    data.resize(std::fread(data.data(), 1, size, file.get()));
+  }
+  // Whatever is left: a file that grew since its size was taken, or one without a size.
+  char chunk[1 << 16];
+  while (const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get())) {
+    data.append(chunk, got);
   }
   if (std::ferror(file.get())) return Status::Failed(std::strerror(errno));
   bytes = std::move(data);
@@ -50,11 +54,20 @@ Status ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
 
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   QSaveFile file(QtPath(path));
-  if (!file.open(QIODevice::WriteOnly)) return Status::Failed(file.errorString().toStdString());
-  if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-    const std::string why = file.errorString().toStdString();
-    file.cancelWriting();
-    return Status::Failed(why);
+  // Unbuffered, so every failed write is seen here: a buffered QSaveFile can lose the error of
+  // its last flush and rename a cut-short file over the old one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    return Status::Failed(file.errorString().toStdString());
+  }
+  while (!bytes.empty()) {
+    const qint64 written = file.write(bytes.data(), qint64(bytes.size()));
+    if (written <= 0) {
+      // A short write sets no error; the next attempt gives the reason (disk full, too large).
+      const std::string why = file.errorString().toStdString();
+      file.cancelWriting();
+      return Status::Failed(why.empty() ? "the file could not be written completely" : why);
+    }
+    bytes.remove_prefix(std::size_t(written));
   }
   if (!file.commit()) return Status::Failed(file.errorString().toStdString());
   return {};

@@ -1,7 +1,5 @@
 #include "formats/ilda_file.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -206,16 +204,6 @@ char* PutHeaderStart(char* at, std::size_t count) {
   std::memcpy(at, "ILDA\0\0\0\0IIIIIIIIIIIIIIII", 24);
   PutWord(at + 24, count);
   return at + kEndMarkerSize;
-}
-
-// A fresh page costs a fault on first touch; on a buffer of many megabytes huge pages make
-// those faults 512 times fewer. Only advice: the kernel may ignore it.
-void AdviseHugePages(char* data, std::size_t size) {
-  constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
-  const auto start = reinterpret_cast<std::uintptr_t>(data);
-  const std::uintptr_t begin = (start + kHugePage - 1) & ~(kHugePage - 1);
-  const std::uintptr_t end = (start + size) & ~(kHugePage - 1);
-  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
 }
 
 char HighByteOf(int32_t value) { return char(int8_t(std::clamp(value, -128, 127))); }

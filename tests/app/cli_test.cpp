@@ -17,13 +17,13 @@ namespace {
 using testing::TempFolder;
 using testing::TestData;
 
-struct Run {
+struct Result {
   int status;
   std::string out;
   std::string err;
 };
 
-Run Daved(std::vector<std::string> args) {
+Result Daved(std::vector<std::string> args) {
   args.insert(args.begin(), "daved");
   std::vector<const char*> argv;
   for (const std::string& a : args) argv.push_back(a.c_str());
@@ -35,7 +35,7 @@ Run Daved(std::vector<std::string> args) {
 std::string Ilda(const std::string& name) { return TestData("ilda/" + name).string(); }
 
 TEST(CommandLine, InfoListsIldaSectionsFramesAndPoints) {
-  const Run run = Daved({"info", Ilda("rainbowcircle.ild"), "--json"});
+  const Result run = Daved({"info", Ilda("rainbowcircle.ild"), "--json"});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto info = nlohmann::json::parse(run.out);
   EXPECT_EQ(info["kind"], "ilda");
@@ -45,7 +45,7 @@ TEST(CommandLine, InfoListsIldaSectionsFramesAndPoints) {
   EXPECT_EQ(info["sections"][0]["format"], 0);
   EXPECT_EQ(info["sections"][359]["format"], 5);
 
-  const Run text = Daved({"info", Ilda("biker.ild")});
+  const Result text = Daved({"info", Ilda("biker.ild")});
   ASSERT_EQ(text.status, 0);
   EXPECT_NE(text.out.find("points: 1100"), std::string::npos) << text.out;
 }
@@ -72,7 +72,7 @@ TEST(CommandLine, BadInputNamesTheFileAndExitsWithOne) {
     std::ofstream(folder / "notes.txt") << "hello";
   }
   for (const std::string name : {"cut.ild", "bad.ilf", "notes.txt", "missing.ddr"}) {
-    const Run run = Daved({"info", (folder / name).string()});
+    const Result run = Daved({"info", (folder / name).string()});
     EXPECT_EQ(run.status, 1) << name;
     EXPECT_NE(run.err.find(name), std::string::npos) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
@@ -84,7 +84,7 @@ TEST(CommandLine, WrongUsageExitsWithTwo) {
   EXPECT_EQ(Daved({"frobnicate"}).status, 2);
   EXPECT_EQ(Daved({"render", Ilda("biker.ild"), "--png", "x.png", "--divisor", "3"}).status, 2);
   EXPECT_EQ(Daved({"convert", Ilda("biker.ild"), "x.ild", "--reduce", "4"}).status, 2);
-  const Run usage = Daved({});
+  const Result usage = Daved({});
   EXPECT_EQ(usage.status, 0);
   EXPECT_NE(usage.out.find("convert"), std::string::npos);
 }
@@ -93,7 +93,7 @@ TEST(CommandLine, ConvertsIldaToFrameListWithReductionAndDrawings) {
   TempFolder folder;
   const auto ilf = (folder / "biker.ilf").string();
   const auto ddr = folder / "ddr";
-  const Run run = Daved({"convert", Ilda("barney.ild"), ilf, "--reduce", "3", "--ddr-folder", ddr.string()});
+  const Result run = Daved({"convert", Ilda("barney.ild"), ilf, "--reduce", "3", "--ddr-folder", ddr.string()});
   ASSERT_EQ(run.status, 0) << run.err;
   FrameList frames;
   ASSERT_TRUE(LoadFrameList(ilf, frames).ok());
@@ -112,7 +112,7 @@ TEST(CommandLine, ConvertsDrawingsToIldaAndMergesIldaFiles) {
   const auto out = (folder / "a.ild").string();
   ASSERT_EQ(Daved({"convert", (folder / "a.ddr").string(), (folder / "a.ddr").string(), out}).status, 0);
   const auto merged = (folder / "m.ild").string();
-  const Run run = Daved({"convert", out, Ilda("barney.ild"), merged});
+  const Result run = Daved({"convert", out, Ilda("barney.ild"), merged});
   ASSERT_EQ(run.status, 0) << run.err;
   TILDAimage image;
   ASSERT_TRUE(LoadIlda(merged, image).ok());
@@ -132,7 +132,7 @@ TEST(CommandLine, ExpandsAFrameListIntoAFolderOfDrawings) {
 TEST(CommandLine, RendersAFrameAsAPicture) {
   TempFolder folder;
   const auto png = (folder / "f.png").string();
-  const Run run = Daved({"render", Ilda("ildatest.ild"), "--png", png, "--divisor", "2"});
+  const Result run = Daved({"render", Ilda("ildatest.ild"), "--png", png, "--divisor", "2"});
   ASSERT_EQ(run.status, 0) << run.err;
   QImage image(QString::fromStdString(png));
   ASSERT_EQ(image.size(), QSize(128, 128));
@@ -141,7 +141,7 @@ TEST(CommandLine, RendersAFrameAsAPicture) {
     for (int x = 0; x < 128 && !lit; ++x) lit = image.pixel(x, y) != qRgb(0, 0, 0);
   EXPECT_TRUE(lit);
 
-  const Run missing = Daved({"render", Ilda("ildatest.ild"), "--png", png, "--frame", "1"});
+  const Result missing = Daved({"render", Ilda("ildatest.ild"), "--png", png, "--frame", "1"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("frame 1 does not exist"), std::string::npos) << missing.err;
 }
