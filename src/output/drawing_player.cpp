@@ -27,11 +27,11 @@ bool DrawingPlayer::runPass() {
     sent_delay_ = delay;
     sent_speed_ = speed;
   }
-  const PassSettings pass = TakePassSettings(context_.settings, context_.flags);
+  RefreshPassSettings(context_.settings, context_.flags, pass_);
   const std::atomic<bool>& stop = context_.flags.stop_request;
   for (const Object& entry : play_list_) {
     if (stop.load(kRelaxed)) break;
-    AddPoints(entry, pass, packet_);
+    AddPoints(entry, pass_, packet_);
   }
   if (stop.load(kRelaxed)) {
     packet_.Discard();

@@ -23,6 +23,7 @@ class DrawingPlayer : public PlayerLoop {
   OutputSender sender_;
   PacketBuilder packet_;
   Drawing play_list_;
+  PassSettings pass_;
   uint8_t sent_delay_ = 0;
   uint8_t sent_speed_ = 0;
 };

@@ -19,14 +19,21 @@ TransformCopies TakeTransformCopies(const OutputSettings& settings, const Output
           flags.invert_y.load(kRelaxed)};
 }
 
-PassSettings TakePassSettings(const OutputSettings& settings, const OutputFlags& flags) {
-  return {TakeTransformSettings(settings, flags), TakeColourScale(settings)};
+void RefreshPassSettings(const OutputSettings& settings, const OutputFlags& flags,
+                         PassSettings& pass) {
+  pass.transform = TakeTransformSettings(settings, flags);
+  const ColourScale colour = TakeColourScale(settings);
+  if (!pass.colour_flags_ready || colour != pass.colour) {
+    pass.colour = colour;
+    pass.colour_flags = MakeColourFlagsTable(colour);
+    pass.colour_flags_ready = true;
+  }
 }
 
 void AddPoints(const Object& points, const PassSettings& pass, PacketBuilder& packet) {
   for (const Point& p : points) {
     const ControllerPoint at = TransformPoint(pass.transform, 255.0 - p.x, 255.0 - p.y);
-    packet.Add(MakeOutputRecord(ScaleColour(pass.colour, p.colour), p.blank, p.kind, at));
+    packet.Add(MakeOutputRecord(pass.colour_flags[p.colour], p.blank, p.kind, at));
   }
 }
 
@@ -76,7 +83,8 @@ bool FrameListLoop::runPass() {
     copies_ = now;
     flags.preview_refresh.store(true, kRelaxed);
   }
-  BuildFrame(frames_[index_], TakePassSettings(context_.settings, flags), packet_);
+  RefreshPassSettings(context_.settings, flags, pass_);
+  BuildFrame(frames_[index_], pass_, packet_);
   packet_.Send();
   return true;
 }

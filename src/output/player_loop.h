@@ -52,8 +52,13 @@ TransformCopies TakeTransformCopies(const OutputSettings& settings, const Output
 struct PassSettings {
   TransformSettings transform;
   ColourScale colour;
+  ColourFlagsTable colour_flags{};  // for `colour`
+  bool colour_flags_ready = false;
 };
-PassSettings TakePassSettings(const OutputSettings& settings, const OutputFlags& flags);
+// Takes the settings for the next pass; the colour flags table is rebuilt only after a depth or
+// the brightness changed.
+void RefreshPassSettings(const OutputSettings& settings, const OutputFlags& flags,
+                         PassSettings& pass);
 
 // Appends the records of `points` as the drawing and frame list players make them: working
 // coordinates (255 - x, 255 - y), TransformPoint, ScaleColour of the point's own colour.
@@ -87,6 +92,7 @@ class FrameListLoop : public PlayerLoop {
   void SendSettingsIfChanged();
 
   FrameList frames_;
+  PassSettings pass_;
   std::size_t index_ = 0;
   bool entering_frame_ = true;
   TransformCopies copies_;

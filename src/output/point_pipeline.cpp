@@ -23,6 +23,12 @@ TransformSettings TakeTransformSettings(const OutputSettings& settings, const Ou
   return t;
 }
 
+ColourFlagsTable MakeColourFlagsTable(const ColourScale& scale) {
+  ColourFlagsTable table{};
+  for (int i = 0; i < 256; ++i) table[i] = ColourFlags(ScaleColour(scale, uint8_t(i)));
+  return table;
+}
+
 ColourScale TakeColourScale(const OutputSettings& settings) {
   return {settings.red_depth.load(kRelaxed), settings.green_depth.load(kRelaxed),
           settings.blue_depth.load(kRelaxed), settings.brightness.load(kRelaxed)};

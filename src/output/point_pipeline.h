@@ -104,10 +104,20 @@ inline uint8_t ColourFlags(Rgb levels) {
   return static_cast<uint8_t>(1 | (levels.b ? 2 : 0) | (levels.g ? 4 : 0) | (levels.r ? 8 : 0));
 }
 
-inline OutputRecord MakeOutputRecord(Rgb levels, uint8_t blank, int32_t kind, ControllerPoint p) {
+inline OutputRecord MakeOutputRecord(uint8_t colour_flags, uint8_t blank, int32_t kind,
+                                     ControllerPoint p) {
   const auto status = static_cast<uint8_t>((blank ? 1 : 0) | (kind > 1 ? 2 : 0));
-  return {ColourFlags(levels), status, p.x, p.y};
+  return {colour_flags, status, p.x, p.y};
 }
+
+inline OutputRecord MakeOutputRecord(Rgb levels, uint8_t blank, int32_t kind, ControllerPoint p) {
+  return MakeOutputRecord(ColourFlags(levels), blank, kind, p);
+}
+
+// The colour flags of every colour index under one colour scale. The record needs only the
+// flags, so a pass looks its points up here instead of scaling each one.
+using ColourFlagsTable = std::array<uint8_t, 256>;
+ColourFlagsTable MakeColourFlagsTable(const ColourScale& scale);
 
 // Leaves the beam dark at the centre: what a controller gets when output stops.
 inline constexpr OutputRecord kParkRecord = {0, 1, 128, 128};

@@ -73,8 +73,15 @@ TEST_F(DrawingPlayerTest, ASpeedOrDelayChangeSendsOneSettingsPacketBeforeTheNext
 TEST_F(DrawingPlayerTest, FollowsTheSettingsOfEachPass) {
   DrawingPlayer player(context(), {{P(10, 250, 6)}});
   player.start();
+  player.runPass();
+  EXPECT_EQ(TakeWrites().back(), (Bytes{3, 0, 245, 5}));
   flags.invert_x = true;
   settings.brightness = 0;
+  player.runPass();
+  EXPECT_EQ(TakeWrites().back(), (Bytes{0, 0, 10, 5}));
+  settings.brightness = 100;
+  settings.blue_depth = 0;
+  settings.red_depth = 200;  // blue stays dark: the red level of pure blue is 0
   player.runPass();
   EXPECT_EQ(TakeWrites().back(), (Bytes{0, 0, 10, 5}));
 }

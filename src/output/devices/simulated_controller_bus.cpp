@@ -9,6 +9,7 @@ namespace daved {
 namespace {
 
 constexpr std::string_view kDevicePrefix = "ezusb-";
+constexpr std::size_t kMaxFrameRecords = 4 * kMaxRecordsPerPacket;
 
 // Whether four bytes read as an output record: colour flags 0 or odd up to 15, status 0..3.
 // A 4-byte packet that is not one is the colour settings packet.
@@ -91,13 +92,15 @@ void SimulatedControllerBus::Decode(SimulatedController& controller,
     return;
   }
   if (bytes.size() % kRecordSize != 0) return;  // the launcher's one-byte packet
-  // A full packet is followed by the rest of the same frame.
-  if (!last_packet_full_[n]) controller.frame.clear();
+  // A full packet is followed by the rest of the same frame. The wire does not mark where a
+  // frame ends, so a frame of exactly 16384 points repeats within the bound; it draws the same.
   const std::size_t records = bytes.size() / kRecordSize;
-  for (std::size_t i = 0; i < records; ++i) {
-    const uint8_t* r = bytes.data() + i * kRecordSize;
-    controller.frame.push_back({r[0], r[1], r[2], r[3]});
+  if (!last_packet_full_[n] || controller.frame.size() + records > kMaxFrameRecords) {
+    controller.frame.clear();
   }
+  const std::size_t old_size = controller.frame.size();
+  controller.frame.resize(old_size + records);
+  std::memcpy(controller.frame.data() + old_size, bytes.data(), bytes.size());
   last_packet_full_[n] = records == kMaxRecordsPerPacket;
   ++controller.data_packets;
   controller.points += records;
