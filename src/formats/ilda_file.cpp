@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "formats/file_io.h"
+#include "formats/ilda_sections.h"
 #include "model/palette.h"
 
 namespace daved {
@@ -77,17 +78,6 @@ struct Format5 {
   }
 };
 
-std::size_t RecordSize(uint8_t format) {
-  switch (format) {
-    case 0: return Format0::kSize;
-    case 1: return Format1::kSize;
-    case 2: return 3;
-    case 4: return Format4::kSize;
-    case 5: return Format5::kSize;
-    default: return 0;
-  }
-}
-
 template <typename Decode>
 void AppendPoints(const uint8_t* records, std::size_t count, Decode decode,
                   std::vector<Point>& points) {
@@ -112,7 +102,7 @@ class SectionReader {
       if (std::memcmp(header, "ILDA", std::min<std::size_t>(left, 4)) != 0) return ReadError();
       if (left < 8) return HeaderCut();
       const uint8_t format = header[7];
-      const std::size_t recordSize = RecordSize(format);
+      const std::size_t recordSize = IldaRecordSize(format);
       if (recordSize == 0) return ReadError();
       if (left < kEndMarkerSize) return HeaderCut();
       const uint16_t count = Word(header + 24);
