@@ -17,6 +17,7 @@ QColor ScreenColour(int index) {
 
 void DrawPointList(QImage& image, Object& object, int blankColour, int divisor) {
   if (object.empty()) return;
+  divisor = std::max(divisor, 1);
   std::erase_if(object, [](const Point& p) { return p.state == kStateDeleted; });
   if (object.empty()) return;
 
@@ -43,6 +44,7 @@ void DrawPointList(QImage& image, Object& object, int blankColour, int divisor) 
 }
 
 QImage RenderDrawing(Drawing& drawing, int blankColour, int divisor) {
+  divisor = std::max(divisor, 1);
   const int side = 256 / divisor;
   QImage image(side, side, QImage::Format_RGB32);
   image.fill(Qt::black);
