@@ -26,6 +26,19 @@ TEST(SimulatedControllerBus, ScansThePluggedControllers) {
   EXPECT_TRUE(bus.write("ezusb-1", 2, Bytes{1, 2}));
 }
 
+TEST(SimulatedControllerBus, ControllersCanHaveChosenNumbers) {
+  SimulatedControllerBus bus({.paced = false, .numbers = {7, 3, 7, 200}});
+  EXPECT_EQ(bus.scan(), (std::vector<std::string>{"ezusb-3", "ezusb-7"}));
+  EXPECT_FALSE(bus.write("ezusb-0", 2, Bytes{1, 2}));
+  bus.SetPlugged(7, false);
+  EXPECT_EQ(bus.scan(), (std::vector<std::string>{"ezusb-3"}));
+  EXPECT_FALSE(bus.write("ezusb-7", 2, Bytes{1, 2}));
+  EXPECT_TRUE(bus.write("ezusb-3", 2, Bytes{5, 6}));
+  EXPECT_EQ(bus.Controller("ezusb-3")->speed, 6);
+  EXPECT_FALSE(bus.Controller("ezusb-7")->plugged);  // still shown by the simulator window
+  EXPECT_EQ(bus.Devices(), (std::vector<std::string>{"ezusb-3", "ezusb-7"}));
+}
+
 TEST(SimulatedControllerBus, DecodesSettingsColourAndDataPackets) {
   SimulatedControllerBus bus({.controllers = 1, .paced = false, .keep_writes = true});
   const Bytes settings = {7, 150};

@@ -1,5 +1,6 @@
 #include "output/devices/simulated_controller_bus.h"
 
+#include <algorithm>
 #include <cstring>
 #include <thread>
 
@@ -10,6 +11,26 @@ namespace {
 
 constexpr std::string_view kDevicePrefix = "ezusb-";
 constexpr std::size_t kMaxFrameRecords = 4 * kMaxRecordsPerPacket;
+constexpr int kMaxDeviceNumber = 127;  // the scan looks at ezusb-0 to ezusb-127
+
+std::string DeviceName(int number) { return std::string(kDevicePrefix) + std::to_string(number); }
+
+// The chosen numbers in order, each once and within the scan's range; 0..count-1 without them.
+std::vector<int> ControllerNumbers(const SimulationOptions& options) {
+  std::vector<int> numbers;
+  if (options.numbers.empty()) {
+    for (int n = 0; n < std::min(options.controllers, kMaxDeviceNumber + 1); ++n) {
+      numbers.push_back(n);
+    }
+    return numbers;
+  }
+  for (const int n : options.numbers) {
+    if (n >= 0 && n <= kMaxDeviceNumber) numbers.push_back(n);
+  }
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  return numbers;
+}
 
 // Whether four bytes read as an output record: colour flags 0 or odd up to 15, status 0..3.
 // A 4-byte packet that is not one is the colour settings packet.
@@ -21,7 +42,8 @@ bool IsRecord(std::span<const uint8_t> b) {
 
 SimulatedControllerBus::SimulatedControllerBus(SimulationOptions options)
     : options_(options),
-      controllers_(std::size_t(std::max(options.controllers, 0))),
+      numbers_(ControllerNumbers(options)),
+      controllers_(numbers_.size()),
       busy_until_(controllers_.size(), created_),
       last_packet_full_(controllers_.size(), false) {}
 
@@ -35,22 +57,27 @@ Status SimulatedControllerBus::StartCapture(const std::filesystem::path& path) {
 std::vector<std::string> SimulatedControllerBus::scan() {
   std::lock_guard lock(mutex_);
   std::vector<std::string> found;
-  for (std::size_t n = 0; n < controllers_.size(); ++n) {
-    if (controllers_[n].plugged) found.push_back(std::string(kDevicePrefix) + std::to_string(n));
+  for (std::size_t i = 0; i < controllers_.size(); ++i) {
+    if (controllers_[i].plugged) found.push_back(DeviceName(numbers_[i]));
   }
   return found;
 }
 
-SimulatedController* SimulatedControllerBus::Find(const std::string& device) {
+SimulatedController* SimulatedControllerBus::Lookup(const std::string& device) {
   if (!device.starts_with(kDevicePrefix)) return nullptr;
   const std::string number = device.substr(kDevicePrefix.size());
   if (number.empty() || number.size() > 3 ||
       number.find_first_not_of("0123456789") != std::string::npos) {
     return nullptr;
   }
-  const auto n = std::size_t(std::stoi(number));
-  if (n >= controllers_.size() || !controllers_[n].plugged) return nullptr;
-  return &controllers_[n];
+  const auto it = std::find(numbers_.begin(), numbers_.end(), std::stoi(number));
+  if (it == numbers_.end()) return nullptr;
+  return &controllers_[std::size_t(it - numbers_.begin())];
+}
+
+SimulatedController* SimulatedControllerBus::Find(const std::string& device) {
+  SimulatedController* controller = Lookup(device);
+  return controller != nullptr && controller->plugged ? controller : nullptr;
 }
 
 bool SimulatedControllerBus::write(const std::string& device, int pipe,
@@ -141,19 +168,23 @@ bool SimulatedControllerBus::reset(const std::string& device) {
 
 void SimulatedControllerBus::SetPlugged(int number, bool plugged) {
   std::lock_guard lock(mutex_);
-  if (number >= 0 && std::size_t(number) < controllers_.size()) {
-    controllers_[std::size_t(number)].plugged = plugged;
-  }
+  if (SimulatedController* controller = Lookup(DeviceName(number))) controller->plugged = plugged;
+}
+
+std::vector<std::string> SimulatedControllerBus::Devices() const {
+  std::vector<std::string> devices;
+  for (const int n : numbers_) devices.push_back(DeviceName(n));
+  return devices;
 }
 
 std::optional<SimulatedController> SimulatedControllerBus::Controller(
     const std::string& device) const {
   std::lock_guard lock(mutex_);
-  // Find skips unplugged controllers; the window still wants to see them.
-  for (std::size_t n = 0; n < controllers_.size(); ++n) {
-    if (device == std::string(kDevicePrefix) + std::to_string(n)) return controllers_[n];
-  }
-  return std::nullopt;
+  // Unplugged controllers too: the simulator window still shows them.
+  const auto it = std::find_if(numbers_.begin(), numbers_.end(),
+                               [&](int n) { return DeviceName(n) == device; });
+  if (it == numbers_.end()) return std::nullopt;
+  return controllers_[std::size_t(it - numbers_.begin())];
 }
 
 std::vector<CapturedWrite> SimulatedControllerBus::Writes() const {

@@ -20,11 +20,14 @@
 namespace daved {
 
 struct SimulationOptions {
-  int controllers = 1;
+  int controllers = 1;  // numbered 0, 1, ... unless `numbers` is given
   // Accept data no faster than the controller would draw it; off for tests and benchmarks.
   bool paced = true;
   // Keep every write in memory (tests compare them byte for byte).
   bool keep_writes = false;
+  // The device numbers of the controllers (0..127), in place of 0..controllers-1: stands in for
+  // controllers 3 and 7 as they would be plugged in.
+  std::vector<int> numbers = {};
 };
 
 // What one virtual controller understood from its packets.
@@ -59,20 +62,26 @@ class SimulatedControllerBus : public ControllerBus {
   bool abortPipe(const std::string& device, int pipe) override;
   bool reset(const std::string& device) override;
 
-  // Takes a controller off the bus or puts it back (an unplugged one refuses everything).
+  // Takes controller "ezusb-<number>" off the bus or puts it back (an unplugged one refuses
+  // everything).
   void SetPlugged(int number, bool plugged);
+  // The device names of every simulated controller, plugged or not, by number.
+  std::vector<std::string> Devices() const;
   std::optional<SimulatedController> Controller(const std::string& device) const;
   std::vector<CapturedWrite> Writes() const;
   void ClearWrites();
 
  private:
-  SimulatedController* Find(const std::string& device);
+  // The controller of a device name, plugged or not.
+  SimulatedController* Lookup(const std::string& device);
+  SimulatedController* Find(const std::string& device);  // only a plugged one
   void Decode(SimulatedController& controller, std::span<const uint8_t> bytes);
   void Capture(const std::string& device, int pipe, std::span<const uint8_t> bytes);
 
   const SimulationOptions options_;
   const std::chrono::steady_clock::time_point created_ = std::chrono::steady_clock::now();
   mutable std::mutex mutex_;
+  std::vector<int> numbers_;  // the device number of each controller, ascending
   std::vector<SimulatedController> controllers_;
   std::vector<std::chrono::steady_clock::time_point> busy_until_;
   std::vector<bool> last_packet_full_;
