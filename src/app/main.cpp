@@ -4,6 +4,9 @@
 #include <iostream>
 
 #include "app/cli.h"
+#ifdef DAVED_WITH_WINDOWS
+#include "app/ui/startup.h"
+#endif
 
 namespace {
 
@@ -22,5 +25,11 @@ void RestartWithHugePageAllocator(char** argv) {
 
 int main(int argc, char** argv) {
   RestartWithHugePageAllocator(argv);
-  return daved::RunCommandLine(argc, argv, std::cout, std::cerr);
+  daved::WindowsRunner openWindows;
+#ifdef DAVED_WITH_WINDOWS
+  openWindows = [&](const daved::StartupOptions& options) {
+    return daved::RunWindows(argc, argv, options);
+  };
+#endif
+  return daved::RunCommandLine(argc, argv, std::cout, std::cerr, openWindows);
 }

@@ -1,0 +1,112 @@
+#include "app/ui/startup.h"
+
+#include <QApplication>
+
+#include "app/config_file.h"
+#include "app/ui/launcher_window.h"
+#include "app/ui/splash_window.h"
+#include "output/devices/usb_controller_bus.h"
+#include "output/ui/device_selection_window.h"
+#include "output/ui/laser_simulator_window.h"
+#include "output/ui/output_settings_window.h"
+#include "output/ui/play_window.h"
+
+namespace daved {
+
+Program::Program(const StartupOptions& options, Dialogs& dialogs)
+    : output_(std::make_unique<SharedOutput>(MakeBus(options))),
+      services_{*output_, dialogs, options.programFolder, config_, playOwners_},
+      selection_(output_->bus(), output_->targets) {
+  QGuiApplication::setApplicationDisplayName("Daved");
+  const Status folders = PrepareProgramFolder(options.programFolder);
+  CreateWindows();
+  if (!folders.ok()) launcher().AddStartupMessage(QString::fromStdString(folders.error));
+  if (simulated_ != nullptr && !options.capture.empty()) {
+    if (const Status s = simulated_->StartCapture(options.capture); !s.ok()) {
+      launcher().AddStartupMessage(QString::fromStdString(s.error));
+    }
+  }
+  if (standIn_) launcher().ShowSimulatedStandIn();
+}
+
+Program::~Program() {
+  output_->players().StopAndWait();
+  while (!windows_.empty()) windows_.pop_back();
+}
+
+std::unique_ptr<ControllerBus> Program::MakeBus(const StartupOptions& options) {
+  std::unique_ptr<SimulatedControllerBus> simulated;
+  if (options.simulation) {
+    simulated = std::make_unique<SimulatedControllerBus>(*options.simulation);
+  } else {
+    auto usb = std::make_unique<UsbControllerBus>();
+    if (options.usbOnly || !usb->scan().empty()) return usb;
+    simulated = std::make_unique<SimulatedControllerBus>(SimulationOptions{});
+    standIn_ = true;
+  }
+  simulated_ = simulated.get();
+  return simulated;
+}
+
+void Program::CreateWindows() {
+  // The launcher loads Daved.ini; the windows after it read their lines while created.
+  auto* launcher = new TForm15(services_, selection_);
+  windows_.emplace_back(launcher);
+  windows_.emplace_back(new TForm13(services_));
+  auto* selectionWindow = new TForm19(services_, selection_);
+  windows_.emplace_back(selectionWindow);
+  windows_.emplace_back(new TForm21(services_));
+  if (simulated_ != nullptr) windows_.emplace_back(new LaserSimulatorWindow(*simulated_));
+
+  QObject::connect(launcher, &TForm15::controllersRescanned, selectionWindow,
+                   &TForm19::RefreshDeviceSelection);
+  QObject::connect(launcher, &TForm15::mainControllerChosen, selectionWindow,
+                   &TForm19::ShowMainController);
+  QObject::connect(selectionWindow, &TForm19::mainControllerChosen, launcher,
+                   &TForm15::ShowMainController);
+  launcher->SetWindows(windows());
+}
+
+std::vector<QWidget*> Program::windows() const {
+  std::vector<QWidget*> list;
+  for (const auto& w : windows_) list.push_back(w.get());
+  return list;
+}
+
+TForm15& Program::launcher() const { return static_cast<TForm15&>(*windows_.front()); }
+
+QWidget* Program::window(const QString& name) const {
+  for (const auto& w : windows_) {
+    if (w->objectName() == name) return w.get();
+  }
+  return nullptr;
+}
+
+std::unique_ptr<Program> CreateWindows(const StartupOptions& options, Dialogs& dialogs) {
+  return std::make_unique<Program>(options, dialogs);
+}
+
+int RunWindows(int& argc, char** argv, const StartupOptions& options) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Daved");
+  TForm14 splash;
+  splash.show();
+  splash.repaint();
+  QApplication::processEvents();
+
+  QtDialogs dialogs;
+  const std::unique_ptr<Program> program = CreateWindows(options, dialogs);
+  splash.close();
+
+  TForm15& launcher = program->launcher();
+  QObject::connect(&launcher, &TForm15::closed, &app, &QApplication::quit);
+  launcher.show();
+  if (QWidget* simulator = program->window("LaserSimulatorWindow")) {
+    simulator->move(launcher.frameGeometry().topRight() + QPoint(16, 0));
+    simulator->show();
+  }
+  launcher.ShowStartupMessages();
+  return app.exec();
+}
+
+}  // namespace daved
