@@ -60,15 +60,25 @@ void OutputSettings::set_media_player_path(std::string path) {
 }
 
 Status ReadOutputSettings(const std::vector<std::string>& lines, OutputSettings& settings) {
-  // Everything is parsed before anything is stored, so a bad file changes nothing.
+  // Values up to the first bad line are kept; from that line on every setting is 0, as a
+  // window whose reading stopped there would have it. Ranges still apply to the zeros.
   std::array<int32_t, kLastOutputSettingsLine + 1> values{};
+  std::string path;
+  Status status;
   for (std::size_t line = kFirstOutputSettingsLine; line <= kLastOutputSettingsLine; line += 2) {
     if (line >= lines.size()) {
-      return Status::Failed("Daved.ini ends before line " + std::to_string(line), line);
+      status = Status::Failed("the file ends before this line", line);
+      break;
     }
-    if (line == kMediaPlayerPathLine) continue;
+    if (line == kMediaPlayerPathLine) {
+      path = lines[line];
+      continue;
+    }
     const std::optional<int32_t> value = ParseInt32(lines[line]);
-    if (!value) return Status::Failed(NotAnIntegerMessage(lines[line]), line);
+    if (!value) {
+      status = Status::Failed(NotAnIntegerMessage(lines[line]), line);
+      break;
+    }
     values[line] = *value;
   }
   for (const IntLine& s : kIntLines) {
@@ -77,8 +87,8 @@ Status ReadOutputSettings(const std::vector<std::string>& lines, OutputSettings&
   for (const ByteLine& s : kByteLines) {
     (settings.*s.field).store(static_cast<uint8_t>(values[s.line] & 0xFF), kRelaxed);
   }
-  settings.set_media_player_path(lines[kMediaPlayerPathLine]);
-  return {};
+  settings.set_media_player_path(std::move(path));
+  return status;
 }
 
 void WriteOutputSettings(const OutputSettings& settings, std::vector<std::string>& lines) {

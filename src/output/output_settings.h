@@ -83,8 +83,9 @@ inline constexpr std::size_t kLastOutputSettingsLine = 43;
 inline constexpr std::size_t kConfigLineCount = 50;
 
 // Reads lines 13 to 43. Byte settings keep their low 8 bits; the others are brought into their
-// ranges. On a missing line or a value that is not a decimal integer nothing changes and the
-// error names the line (`reached`).
+// ranges. A missing line or a value that is not a decimal integer ends the reading there: the
+// settings before it keep their values, it and the ones after it become 0 (brought into their
+// ranges; the path empty), and the error names that line (`reached`, 0-based).
 Status ReadOutputSettings(const std::vector<std::string>& lines, OutputSettings& settings);
 
 // Writes every output setting into its line, leaving the other lines as they are; a shorter

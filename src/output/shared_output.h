@@ -9,6 +9,7 @@
 #include "output/output_targets.h"
 #include "output/player_loop.h"
 #include "output/player_threads.h"
+#include "output/preview_board.h"
 
 namespace daved {
 
@@ -21,6 +22,7 @@ class SharedOutput {
   OutputSettings settings;
   OutputFlags flags;
   OutputTargets targets;
+  PreviewBoard preview;  // what is playing, for the windows' previews
 
   ControllerBus& bus() { return *bus_; }
   PlayerHost& players() { return players_; }

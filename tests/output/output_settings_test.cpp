@@ -73,26 +73,32 @@ TEST(OutputSettingsConfig, ByteValuesKeepTheirLowBitsAndOthersTheirRange) {
   EXPECT_EQ(settings.ilda_frame_interval, 5);
 }
 
-TEST(OutputSettingsConfig, ABadFileChangesNothing) {
+TEST(OutputSettingsConfig, ABadLineKeepsTheValuesBeforeItAndZeroesTheRest) {
   struct Case {
-    std::size_t line;
+    std::size_t line;  // the bad line
     std::string text;
     std::size_t keep_lines;
     std::string error;
   };
   for (const Case& c : {Case{25, "12a", 50, "'12a' is not a valid integer value"},
                         Case{41, "", 50, "'' is not a valid integer value"},
-                        Case{0, "", 30, "Daved.ini ends before line 31"}}) {
+                        Case{31, "1", 31, "the file ends before this line"}}) {
+    SCOPED_TRACE(c.line);
     std::vector<std::string> lines = SampleLines();
     lines[c.line] = c.text;
     lines.resize(c.keep_lines);
     OutputSettings settings;
     const Status status = ReadOutputSettings(lines, settings);
     EXPECT_EQ(status.error, c.error);
-    EXPECT_EQ(status.reached, c.line ? c.line : 31);
-    EXPECT_EQ(settings.horizontal_offset, 0) << "the lines before the bad one stay unread";
+    EXPECT_EQ(status.reached, c.line);
+    EXPECT_EQ(settings.horizontal_offset, -256) << "line 13 was read before the bad one";
     EXPECT_EQ(settings.scan_speed, 100);
-    EXPECT_EQ(settings.media_player_path(), "");
+    EXPECT_EQ(settings.vertical_size, 10);
+    EXPECT_EQ(settings.output_delay, c.line > 25 ? 7 : 0);
+    EXPECT_EQ(settings.ilda_frame_interval, c.line > 29 ? 40 : 2) << "0 brought into 2..1000";
+    EXPECT_EQ(settings.media_player_path(), c.line > 35 ? "/usr/bin/mpv" : "");
+    EXPECT_EQ(settings.blue_depth, 0);
+    EXPECT_EQ(settings.brightness, 0);
   }
 }
 
