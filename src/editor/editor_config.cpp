@@ -43,3 +43,15 @@ void WriteEditorConfig(const EditorConfig& config, std::vector<std::string>& lin
 }
 
 }  // namespace daved
+
+namespace daved {
+
+FieldCommit CommitNumberField(const std::string& text, int current, int least) {
+  if (text.empty()) return {current, std::to_string(current), {}};
+  const std::optional<int32_t> typed = ParseInt32(text);
+  if (!typed) return {current, text, NotAnIntegerMessage(text)};
+  const int value = std::max(*typed, least);
+  return {value, value == *typed ? text : std::to_string(value), {}};
+}
+
+}  // namespace daved

@@ -33,3 +33,17 @@ Status ReadEditorConfig(const std::vector<std::string>& lines, EditorConfig& con
 void WriteEditorConfig(const EditorConfig& config, std::vector<std::string>& lines);
 
 }  // namespace daved
+
+namespace daved {
+
+// "Spazio punto" and "Lato poligono" when Enter is pressed or the field loses the focus.
+struct FieldCommit {
+  int value = 0;
+  std::string text;   // what the field shows afterwards
+  std::string error;  // a number too large: refused, value and text as they were
+};
+// An empty field shows the current value again; a number below `least` becomes `least`;
+// numbers above the up-down range stay as typed.
+FieldCommit CommitNumberField(const std::string& text, int current, int least);
+
+}  // namespace daved

@@ -1,6 +1,7 @@
 #include "editor/shape_generators.h"
 
 #include <cmath>
+#include <algorithm>
 #include <cstdlib>
 
 namespace daved {
@@ -24,6 +25,7 @@ QPoint Truncated(double x, double y) { return QPoint(int(x), int(y)); }
 }  // namespace
 
 PointList LinePoints(QPoint a, QPoint b, int spacing) {
+  spacing = std::max(spacing, 1);  // the edit fields hold it there; a step of 0 would not end
   PointList points;
   const int dx = b.x() - a.x();
   const int dy = b.y() - a.y();
@@ -134,7 +136,7 @@ PointList PolygonPoints(QPoint centre, QPoint radius, int sides) {
   const double dx = centre.x() - radius.x();
   const double dy = centre.y() - radius.y();
   const double r = std::sqrt(dx * dx + dy * dy);
-  if (r == 0) return {};
+  if (r == 0 || sides < 1) return {};
   const double side = 2 * r * std::sin(kPolygonPi / sides);
 
   // A vertex is the first sample about one side away from the vertex before it.

@@ -205,3 +205,30 @@ TEST(EditorConfigTest, ABadOrMissingLineChangesNothingAndNamesTheLine) {
 
 }  // namespace
 }  // namespace daved
+
+namespace daved {
+namespace {
+
+TEST(NumberFieldTest, EnterOrLeavingTheFieldSettlesItsValue) {
+  struct Case {
+    std::string typed;
+    int current, least;
+    FieldCommit expected;
+  };
+  const Case cases[] = {
+      {"", 7, 1, {7, "7", ""}},
+      {"0", 7, 1, {1, "1", ""}},
+      {"2", 5, 3, {3, "3", ""}},
+      {"250", 5, 3, {250, "250", ""}},  // above the arrows' range: stays as typed
+      {"99999999999", 5, 1, {5, "99999999999", "'99999999999' is not a valid integer value"}},
+  };
+  for (const Case& c : cases) {
+    const FieldCommit got = CommitNumberField(c.typed, c.current, c.least);
+    EXPECT_EQ(got.value, c.expected.value) << c.typed;
+    EXPECT_EQ(got.text, c.expected.text) << c.typed;
+    EXPECT_EQ(got.error, c.expected.error) << c.typed;
+  }
+}
+
+}  // namespace
+}  // namespace daved
