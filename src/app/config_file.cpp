@@ -77,8 +77,9 @@ Status LoadConfig(const fs::path& folder, std::vector<std::string>& lines, bool&
   return LoadLines(path, lines);
 }
 
-Status CheckConfigLines(const std::vector<std::string>& lines) {
-  for (std::size_t line = 1; line < kConfigLineCount; line += 2) {
+Status CheckConfigLines(const std::vector<std::string>& lines, std::size_t first,
+                        std::size_t last) {
+  for (std::size_t line = first | 1; line <= last; line += 2) {
     const std::string where = std::string(kConfigFileName) + " line " + std::to_string(line + 1);
     if (line >= lines.size()) {
       return Status::Failed(std::string(kConfigFileName) + " ends before line " +

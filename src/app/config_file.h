@@ -32,9 +32,11 @@ std::vector<std::string> InitialConfigLines();
 Status LoadConfig(const std::filesystem::path& folder, std::vector<std::string>& lines,
                   bool& created);
 
-// The first value line that is missing or not a decimal integer (the path line excepted), as a
-// message naming the line as an editor counts it, from 1. `reached` is the 0-based line.
-Status CheckConfigLines(const std::vector<std::string>& lines);
+// The first value line from `first` to `last` (0-based, odd) that is missing or not a decimal
+// integer (the path line excepted), as a message naming the line as an editor counts it, from 1.
+// `reached` is the 0-based line.
+Status CheckConfigLines(const std::vector<std::string>& lines, std::size_t first = 1,
+                        std::size_t last = 49);
 
 // Readies the lines for writing back: fills them up to 50 lines and puts the initial value into
 // every value line that is not a decimal integer, so a damaged file is mended at closing instead

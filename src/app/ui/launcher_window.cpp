@@ -19,6 +19,8 @@ namespace daved {
 namespace {
 
 constexpr std::size_t kMediaPlayerPathLine = 35;
+constexpr std::pair<std::size_t, std::size_t> kEditorLines = {1, 11};
+constexpr std::pair<std::size_t, std::size_t> kShowLines = {45, 49};
 const QString kCaption = QStringLiteral("Ziverive-REDUR");
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) {
@@ -86,8 +88,14 @@ TForm15::TForm15(WindowServices& services, DeviceSelection& selection, QWidget* 
     configUnreadable_ = !created;
     startupMessages_ << ConfigPath(services_.programFolder) + ": " +
                             QString::fromStdString(loaded.error);
-  } else if (const Status checked = CheckConfigLines(services_.config); !checked.ok()) {
-    startupMessages_ << QString::fromStdString(checked.error);
+  } else {
+    // The output settings window reports its own lines; the launcher keeps the drawing
+    // editor's and the show editor's lines for them, so it reports those.
+    Status checked = CheckConfigLines(services_.config, kEditorLines.first, kEditorLines.second);
+    if (checked.ok()) {
+      checked = CheckConfigLines(services_.config, kShowLines.first, kShowLines.second);
+    }
+    if (!checked.ok()) startupMessages_ << QString::fromStdString(checked.error);
   }
   if (services_.config.size() > kMediaPlayerPathLine) {
     services_.output.settings.set_media_player_path(services_.config[kMediaPlayerPathLine]);
