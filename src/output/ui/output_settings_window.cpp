@@ -220,9 +220,12 @@ void TForm13::BuildControls() {
 void TForm13::ReadSettings() {
   const Status status = ReadOutputSettings(services_.config, settings_);
   if (!status.ok()) {
-    services_.dialogs.Message(this, QString("Daved.ini line %1: %2")
-                                        .arg(status.reached + 1)
-                                        .arg(QString::fromStdString(status.error)));
+    // Worded as the launcher words the other windows' lines, counted from 1 as in an editor.
+    const QString line = QString::number(status.reached + 1);
+    services_.dialogs.Message(
+        this, status.reached >= services_.config.size()
+                  ? "Daved.ini ends before line " + line
+                  : "Daved.ini line " + line + ": " + QString::fromStdString(status.error));
   }
   // The controls show the settings; a value a track bar cannot show becomes its nearest end.
   for (std::size_t i = 0; i < kOutputTrackBars.size(); ++i) ShowTrack(i);

@@ -104,7 +104,7 @@ TEST_F(OutputSettingsWindow, ADamagedConfigurationShowsOneMessageAndZeroesTheRes
     QString message;
   };
   for (const Case& c : {Case{25, "7x", 50, "Daved.ini line 26: '7x' is not a valid integer value"},
-                        Case{0, "", 30, "Daved.ini line 32: the file ends before this line"}}) {
+                        Case{0, "", 30, "Daved.ini ends before line 32"}}) {
     SCOPED_TRACE(c.line);
     Restart();
     program->config[13] = "-20";
