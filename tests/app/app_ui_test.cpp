@@ -11,6 +11,7 @@
 
 #include "app/config_file.h"
 #include "app/ui/launcher_window.h"
+#include "app/ui/splash_window.h"
 #include "app/ui/startup.h"
 #include "formats/file_io.h"
 #include "test_support.h"
@@ -62,6 +63,17 @@ TEST(StartUp, CreatesEveryWindowOnceInOrderTheLauncherFirst) {
   start.launcher().show();
   QTest::mouseClick(select, Qt::LeftButton);
   EXPECT_TRUE(start.program->window("TForm19")->isVisible());
+}
+
+TEST(StartUp, TheSplashIsABorderlessPictureOfItsOwnSize) {
+  TForm14 splash;
+  EXPECT_EQ(splash.objectName(), "TForm14");
+  EXPECT_EQ(splash.size(), QSize(428, 537));
+  EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+  const QImage picture = Control<QLabel>(&splash, "Image1")->pixmap().toImage();
+  ASSERT_EQ(picture.size(), QSize(428, 537));
+  EXPECT_GT(QColor(picture.pixel(214, 477)).lightness(), 200);  // the projector's spot
+  EXPECT_EQ(QColor(picture.pixel(214, 530)).lightness(), 0);     // dark below it
 }
 
 TEST(StartUp, AFreshFolderGetsItsWorkFoldersAndADavedIniOfInitialValues) {
