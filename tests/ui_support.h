@@ -60,9 +60,11 @@ class ScriptedDialogs : public Dialogs {
  private:
   std::optional<QString> Next() {
     if (inputs.empty()) return std::nullopt;
-    auto next = inputs.front();
+    const bool given = inputs.front().has_value();
+    const QString text = given ? *inputs.front() : QString();
     inputs.pop_front();
-    return next;
+    if (!given) return std::nullopt;
+    return text;
   }
 };
 
