@@ -1,6 +1,8 @@
 #include "app/ui/startup.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <exception>
 
 #include "app/config_file.h"
 #include "app/ui/launcher_window.h"
@@ -95,7 +97,14 @@ int RunWindows(int& argc, char** argv, const StartupOptions& options) {
   QApplication::processEvents();
 
   QtDialogs dialogs;
-  const std::unique_ptr<Program> program = CreateWindows(options, dialogs);
+  std::unique_ptr<Program> program;
+  try {
+    program = CreateWindows(options, dialogs);
+  } catch (const std::exception& error) {  // out of memory, or Qt could not make a window
+    splash.close();
+    QMessageBox::critical(nullptr, "Daved", QString::fromLocal8Bit(error.what()));
+    return 1;
+  }
   splash.close();
 
   TForm15& launcher = program->launcher();
