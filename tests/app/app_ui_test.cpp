@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -53,10 +54,10 @@ TEST(StartUp, CreatesEveryWindowOnceInOrderTheLauncherFirst) {
     names.push_back(window->objectName());
     EXPECT_EQ(QString(window->metaObject()->className()), "daved::" + window->objectName());
   }
-  EXPECT_EQ(names, (std::vector<QString>{"TForm15", "TForm13", "TForm19", "TForm21",
+  EXPECT_EQ(names, (std::vector<QString>{"TForm15", "TForm1", "TForm13", "TForm19", "TForm21",
                                          "LaserSimulatorWindow"}));
   // Only the buttons whose window exists can be pressed.
-  EXPECT_FALSE(Control<QPushButton>(&start.launcher(), "BitBtn1")->isEnabled());
+  EXPECT_TRUE(Control<QPushButton>(&start.launcher(), "BitBtn1")->isEnabled());
   EXPECT_FALSE(Control<QPushButton>(&start.launcher(), "suiButton2")->isEnabled());
   QPushButton* select = Control<QPushButton>(&start.launcher(), "BitBtn7");
   ASSERT_TRUE(select->isEnabled());
@@ -151,6 +152,34 @@ TEST(StartUp, ADamagedDavedIniGivesOneMessageNamingTheLineAndIsMendedAtClosing) 
   EXPECT_EQ(mended[1], "3");
   EXPECT_EQ(mended[3], "12");
   EXPECT_TRUE(CheckConfigLines(mended).ok());
+}
+
+TEST(StartUp, ClosingAsksTheDrawingEditorFirstAndWritesItsLinesBack) {
+  TempFolder home;
+  {
+    Start start({0}, home.path());
+    start.launcher().show();
+    QTest::mouseClick(Control<QPushButton>(&start.launcher(), "BitBtn1"), Qt::LeftButton);
+    QWidget* editor = start.program->window("TForm1");
+    ASSERT_TRUE(editor->isVisible());
+    EXPECT_EQ(Control<QLineEdit>(editor, "Edit2")->text(), "10");  // line 9 of a new Daved.ini
+    QLineEdit* spacing = Control<QLineEdit>(editor, "Edit2");
+    spacing->clear();
+    QTest::keyClicks(spacing, "33");
+    QTest::keyClick(spacing, Qt::Key_Return);
+    QTest::mouseClick(Control<QPushButton>(editor, "suiButton13"), Qt::LeftButton);
+    QTest::mouseClick(Control<QLabel>(editor, "Image90"), Qt::LeftButton, {}, QPoint(40, 40));
+
+    QSignalSpy closed(&start.launcher(), &TForm15::closed);
+    start.dialogs.answers = {Answer::Cancel};
+    EXPECT_FALSE(start.launcher().close());
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_EQ(start.dialogs.questions.size(), 1u);
+    start.dialogs.answers = {Answer::No};
+    EXPECT_TRUE(start.launcher().close());
+    EXPECT_EQ(closed.count(), 1);
+  }
+  EXPECT_EQ(ReadIni(home)[9], "33");
 }
 
 TEST(Launcher, TitleFollowsTheChosenControllerAmongThreeAndSeven) {

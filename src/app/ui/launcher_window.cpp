@@ -13,6 +13,8 @@
 #include <utility>
 
 #include "app/config_file.h"
+#include "editor/editor_config.h"
+#include "editor/ui/drawing_editor_window.h"
 #include "output/output_settings.h"
 
 namespace daved {
@@ -118,6 +120,9 @@ void TForm15::SetWindows(const std::vector<QWidget*>& windows) {
       {BitBtn1, "TForm1"}, {BitBtn5, "TForm4"}, {suiButton3, "TForm29"}, {BitBtn2, "TForm5"},
       {BitBtn4, "TForm8"}, {BitBtn3, "TForm9"}, {suiButton2, "TForm6"}, {BitBtn7, "TForm19"},
   }};
+  for (QWidget* window : windows) {
+    if (auto* editor = qobject_cast<TForm1*>(window)) editor_ = editor;
+  }
   for (const auto& [button, name] : opens) {
     const auto it = std::find_if(windows.begin(), windows.end(),
                                  [&](QWidget* w) { return w->objectName() == name; });
@@ -183,7 +188,11 @@ void TForm15::ShowControllers() {
 }
 
 void TForm15::closeEvent(QCloseEvent* event) {
-  // The drawing editor will be asked here whether a changed drawing is to be saved.
+  // A changed drawing is offered for saving first; cancelling keeps the program running.
+  if (editor_ != nullptr && !editor_->close()) {
+    event->ignore();
+    return;
+  }
   services_.output.players().Stop();
   if (endMusicProcess_) endMusicProcess_();
   SaveSettings();
@@ -196,6 +205,7 @@ void TForm15::SaveSettings() {
   if (configUnreadable_) return;
   std::vector<std::string>& lines = services_.config;
   MendConfigLines(lines);
+  if (editor_ != nullptr && editor_->configRead()) WriteEditorConfig(editor_->config(), lines);
   WriteOutputSettings(services_.output.settings, lines);
   if (const Status saved = SaveConfig(services_.programFolder, lines); !saved.ok()) {
     services_.dialogs.Message(

@@ -18,6 +18,8 @@ class QPushButton;
 
 namespace daved {
 
+class TForm1;
+
 class TForm15 : public QWidget {
   Q_OBJECT
 
@@ -68,6 +70,7 @@ class TForm15 : public QWidget {
   QStringList startupMessages_;
   bool configUnreadable_ = false;  // then closing leaves the file as it is
   std::function<void()> endMusicProcess_;
+  TForm1* editor_ = nullptr;  // asked to close first; its settings are written back
 
   QPushButton* BitBtn1;
   QPushButton* BitBtn5;

@@ -7,6 +7,7 @@
 #include "app/config_file.h"
 #include "app/ui/launcher_window.h"
 #include "app/ui/splash_window.h"
+#include "editor/ui/drawing_editor_window.h"
 #include "output/devices/usb_controller_bus.h"
 #include "output/ui/device_selection_window.h"
 #include "output/ui/laser_simulator_window.h"
@@ -54,6 +55,8 @@ void Program::CreateWindows() {
   // The launcher loads Daved.ini; the windows after it read their lines while created.
   auto* launcher = new TForm15(services_, selection_);
   windows_.emplace_back(launcher);
+  auto* editor = new TForm1(services_);
+  windows_.emplace_back(editor);
   windows_.emplace_back(new TForm13(services_));
   auto* selectionWindow = new TForm19(services_, selection_);
   windows_.emplace_back(selectionWindow);
@@ -67,6 +70,7 @@ void Program::CreateWindows() {
   QObject::connect(selectionWindow, &TForm19::mainControllerChosen, launcher,
                    &TForm15::ShowMainController);
   launcher->SetWindows(windows());
+  editor->SetWindows(windows());
 }
 
 std::vector<QWidget*> Program::windows() const {

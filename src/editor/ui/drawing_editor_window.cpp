@@ -346,8 +346,8 @@ void TForm1::BuildMenus() {
 }
 
 void TForm1::ReadConfig() {
-  // A bad line is reported by the launcher, which keeps the lines; the initial values stay.
-  (void)ReadEditorConfig(services_.config, document_.config);
+  // A bad line is reported by the launcher, which mends it; the initial values stay.
+  configRead_ = ReadEditorConfig(services_.config, document_.config).ok();
   ShowField(Edit2, UpDown2, document_.config.pointSpacing);
   ShowField(Edit1, UpDown1, document_.config.polygonSides);
 }

@@ -38,6 +38,9 @@ class TForm1 : public QMainWindow {
 
   EditorDocument& document() { return document_; }
   const EditorConfig& config() const { return document_.config; }
+  // False when lines 1 to 11 could not be read at creation: the launcher then mends them
+  // instead of writing back the values that stood in for them.
+  bool configRead() const { return configRead_; }
   // What the last close question answered (Yes after saving, No, or Cancel with the window
   // kept open); None when the drawing was not modified.
   ModalResult modalResult() const { return modalResult_; }
@@ -108,6 +111,7 @@ class TForm1 : public QMainWindow {
   DrawingTools tools_{document_};
   CanvasComposer composer_;
   ModalResult modalResult_ = ModalResult::None;
+  bool configRead_ = false;
   QWidget* launcher_ = nullptr;
   QWidget* settingsWindow_ = nullptr;  // TForm13
 
