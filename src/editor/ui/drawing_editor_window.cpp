@@ -407,7 +407,9 @@ void TForm1::ChooseTool(Tool tool, const char* message) {
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Image90) {
-    if (event->type() == QEvent::MouseButtonPress) {
+    // A quick second click arrives as a double click; to the tools it is one more press.
+    if (event->type() == QEvent::MouseButtonPress ||
+        event->type() == QEvent::MouseButtonDblClick) {
       CanvasPress(static_cast<QMouseEvent*>(event));
       return true;
     }
@@ -640,11 +642,16 @@ void TForm1::ToolButton1Click() {
     return;
   }
   ShowMessage(kPlayStartMessage);
-  // The player ends on its own thread; the message goes to this window through its queue.
+  // The player ends on its own thread; the message reaches this window through its queue, and
+  // only the latest play may say it is over (the one it replaces ends while it starts).
+  const int play = ++plays_;
+  const auto over = [this, play] {
+    if (play == plays_) ShowPlayOver();
+  };
   players.Play(kDrawingPlayer,
                std::make_unique<DrawingPlayer>(services_.output.context(),
                                                MakePlayList(document_.drawing)),
-               [this] { QMetaObject::invokeMethod(this, &TForm1::ShowPlayOver, Qt::QueuedConnection); });
+               [this, over] { QMetaObject::invokeMethod(this, over, Qt::QueuedConnection); });
 }
 
 void TForm1::ToolButton8Click() { services_.output.players().Stop(); }

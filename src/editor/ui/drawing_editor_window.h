@@ -112,6 +112,7 @@ class TForm1 : public QMainWindow {
   CanvasComposer composer_;
   ModalResult modalResult_ = ModalResult::None;
   bool configRead_ = false;
+  int plays_ = 0;  // counts the plays started here; read and written on the main thread only
   QWidget* launcher_ = nullptr;
   QWidget* settingsWindow_ = nullptr;  // TForm13
 

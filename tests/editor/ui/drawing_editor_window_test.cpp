@@ -129,6 +129,10 @@ TEST(DrawingEditorWindow, ARectangleDrawnOnTheCanvasPlaysOnTheController) {
   EXPECT_EQ(writes[0], (CapturedWrite{"ezusb-0", 2, Bytes{100, 0}}));
   EXPECT_EQ(writes[1], (CapturedWrite{"ezusb-0", 2, packet}));
 
+  // A second play replaces the first, whose end is not reported as the end of the play.
+  rig.trigger("Play1");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(rig.text("Label1"), "Inizia il disegno..");
   QTest::mouseClick(rig.control<QToolButton>("ToolButton8"), Qt::LeftButton);
   QTRY_COMPARE_WITH_TIMEOUT(rig.text("Label1"), QString("Over..."), 5000);
 }
@@ -136,7 +140,10 @@ TEST(DrawingEditorWindow, ARectangleDrawnOnTheCanvasPlaysOnTheController) {
 TEST(DrawingEditorWindow, PlayingAnEmptyDrawingStopsThePlayerAndStartsNone) {
   Rig rig;
   rig.click("suiButton13");  // "Punti"
+  // A double click: its second press comes as the double click itself and places a dot too.
   rig.press({20, 30});
+  QTest::mouseDClick(rig.control("Image90"), Qt::LeftButton, {}, {20, 30});
+  EXPECT_EQ(rig.drawing().size(), 2u);
   rig.trigger("Play1");
   QTRY_VERIFY_WITH_TIMEOUT(rig.bus->Writes().size() >= 2, 5000);
   rig.window->document().drawing.clear();
