@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolButton>
 
 #include "app/config_file.h"
 #include "app/ui/launcher_window.h"
@@ -64,6 +65,12 @@ TEST(StartUp, CreatesEveryWindowOnceInOrderTheLauncherFirst) {
   start.launcher().show();
   QTest::mouseClick(select, Qt::LeftButton);
   EXPECT_TRUE(start.program->window("TForm19")->isVisible());
+
+  // The play window's settings button opens the output settings.
+  QWidget* play = start.program->window("TForm21");
+  play->show();
+  QTest::mouseClick(Control<QToolButton>(play, "ToolButton7"), Qt::LeftButton);
+  EXPECT_TRUE(start.program->window("TForm13")->isVisible());
 }
 
 TEST(StartUp, TheSplashIsABorderlessPictureOfItsOwnSize) {

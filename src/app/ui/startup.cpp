@@ -57,10 +57,12 @@ void Program::CreateWindows() {
   windows_.emplace_back(launcher);
   auto* editor = new TForm1(services_);
   windows_.emplace_back(editor);
-  windows_.emplace_back(new TForm13(services_));
+  auto* outputSettings = new TForm13(services_);
+  windows_.emplace_back(outputSettings);
   auto* selectionWindow = new TForm19(services_, selection_);
   windows_.emplace_back(selectionWindow);
-  windows_.emplace_back(new TForm21(services_));
+  auto* playWindow = new TForm21(services_);
+  windows_.emplace_back(playWindow);
   if (simulated_ != nullptr) windows_.emplace_back(new LaserSimulatorWindow(*simulated_));
 
   QObject::connect(launcher, &TForm15::controllersRescanned, selectionWindow,
@@ -69,6 +71,12 @@ void Program::CreateWindows() {
                    &TForm19::ShowMainController);
   QObject::connect(selectionWindow, &TForm19::mainControllerChosen, launcher,
                    &TForm15::ShowMainController);
+  // The play window's settings button opens the output settings.
+  QObject::connect(playWindow, &TForm21::outputSettingsRequested, outputSettings, [outputSettings] {
+    outputSettings->show();
+    outputSettings->raise();
+    outputSettings->activateWindow();
+  });
   launcher->SetWindows(windows());
   editor->SetWindows(windows());
 }
