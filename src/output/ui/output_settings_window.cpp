@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "model/palette.h"
+#include "ui/named_controls.h"
 
 namespace daved {
 namespace {
@@ -26,21 +27,6 @@ namespace {
 constexpr int kPadTimerMs = 90;
 constexpr int kPreviewTimerMs = 40;  // 25 pictures a second
 constexpr int kPreviewSize = 256;
-
-QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  return label;
-}
-
-QToolButton* NamedToolButton(const char* name, const QString& text, bool checkable, QToolBar* bar) {
-  auto* button = new QToolButton(bar);
-  button->setObjectName(name);
-  button->setText(text);
-  button->setCheckable(checkable);
-  bar->addWidget(button);
-  return button;
-}
 
 QPixmap BlackPicture() {
   QPixmap picture(kPreviewSize, kPreviewSize);
