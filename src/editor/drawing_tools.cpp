@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "editor/colour_tools.h"
+
 namespace daved {
 namespace {
 
@@ -27,8 +29,11 @@ constexpr std::array kInfo = {
              "nuova posizione",
              0, ""},
     ToolInfo{"Aggiungi punto cliccando sulla linea creata", 0, ""},
+    ToolInfo{kEyedropperMessage, 0, ""},
+    ToolInfo{kSegmentColourMessage, 'X', kSegmentColourKeyMessage},
+    ToolInfo{kSegmentBlankMessage, 'B', kSegmentBlankKeyMessage},
 };
-static_assert(kInfo.size() == std::size_t(Tool::AddPoint) + 1);
+static_assert(kInfo.size() == std::size_t(Tool::SegmentBlank) + 1);
 
 // The clicks each shape tool collects before it builds its object.
 int ClicksOf(Tool tool) {
@@ -138,7 +143,10 @@ bool DrawingTools::Collecting() const {
 bool DrawingTools::Press(Button button, QPoint at, bool ctrl) {
   at = ClampToCanvas(at);
   if (button == Button::Right) {
-    if (tool_ == Tool::None || tool_ == Tool::Dots || tool_ == Tool::AddPoint) return false;
+    if (tool_ == Tool::None || tool_ == Tool::Dots || tool_ == Tool::AddPoint ||
+        tool_ == Tool::Eyedropper || tool_ == Tool::SegmentColour || tool_ == Tool::SegmentBlank) {
+      return false;
+    }
     Cancel();
     return true;
   }
@@ -159,6 +167,18 @@ bool DrawingTools::Press(Button button, QPoint at, bool ctrl) {
       break;
     case Tool::AddPoint:
       PressAddPoint(at);
+      break;
+    case Tool::Eyedropper:
+      // Only the current colour changes: nothing to redraw.
+      if (const std::optional<uint8_t> picked = PickColour(document_.drawing, at)) {
+        document_.colour = *picked;
+      }
+      return false;
+    case Tool::SegmentColour:
+      ColourSegments(document_, at);
+      break;
+    case Tool::SegmentBlank:
+      BlankSegments(document_, at);
       break;
     default:
       PressShape(at, ctrl);

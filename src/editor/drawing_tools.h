@@ -24,6 +24,9 @@ enum class Tool {
   Dots,           // "Punti"
   MovePoint,      // "Muovi punto"
   AddPoint,       // "Aggiungi punto"
+  Eyedropper,     // "Contagocce": picks the colour of a segment
+  SegmentColour,  // "Ch  L": colours a segment
+  SegmentBlank,   // "Blank L": makes a segment dark or lit
 };
 
 struct ToolInfo {
