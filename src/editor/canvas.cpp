@@ -197,6 +197,10 @@ void CanvasComposer::DrawPreview(const Preview& preview) {
   }
   if (preview.ellipse) painter.drawEllipse(*preview.ellipse);
   for (const Mark& mark : preview.marks) DrawMark(painter, mark);
+  if (preview.box) {
+    painter.setPen(QPen(kSelectedRed, 1, Qt::DashLine));
+    painter.drawRect(*preview.box);
+  }
 }
 
 }  // namespace daved

@@ -42,6 +42,7 @@ struct Preview {
   uint8_t colour = 0;
   PointList line;                // joined point to point
   std::optional<QRect> ellipse;  // an ellipse outline through this box
+  std::optional<QRect> box;      // the selection box: a red dashed outline
   std::vector<Mark> marks;
 };
 

@@ -32,8 +32,33 @@ constexpr std::array kInfo = {
     ToolInfo{kEyedropperMessage, 0, ""},
     ToolInfo{kSegmentColourMessage, 'X', kSegmentColourKeyMessage},
     ToolInfo{kSegmentBlankMessage, 'B', kSegmentBlankKeyMessage},
+    ToolInfo{"Cliccate su un punto per selezionarlo. Con il tasto destro cancellate l'operazione",
+             'S', "(S) Selezione Punto..."},
+    ToolInfo{"Cliccate un punto dell'oggetto per selezionarlo. Con il tasto destro cancellate "
+             "l'operazione",
+             'O', "(O) Selezione "},
+    ToolInfo{"Muovi gli oggetti selezionati…...", 'M', "(M) Muovi/Sposta..."},
+    ToolInfo{"Clicca il punto centrale e muovi il mouse per zoommare. Ctrl permette di "
+             "mantenere il rapporto costante...",
+             'Z', "(Z) Zoom..."},
 };
-static_assert(kInfo.size() == std::size_t(Tool::SegmentBlank) + 1);
+static_assert(kInfo.size() == std::size_t(Tool::ScaleSelection) + 1);
+
+// The selection tool a tool is, if it is one.
+std::optional<SelectionTools::Kind> SelectionKind(Tool tool) {
+  switch (tool) {
+    case Tool::SelectPoint:
+      return SelectionTools::Kind::SelectPoint;
+    case Tool::SelectObject:
+      return SelectionTools::Kind::SelectObject;
+    case Tool::MoveSelection:
+      return SelectionTools::Kind::Move;
+    case Tool::ScaleSelection:
+      return SelectionTools::Kind::Scale;
+    default:
+      return std::nullopt;
+  }
+}
 
 // The clicks each shape tool collects before it builds its object.
 int ClicksOf(Tool tool) {
@@ -135,13 +160,23 @@ QPoint ClampToCanvas(QPoint at) {
 }
 
 bool DrawingTools::Collecting() const {
+  if (const auto kind = SelectionKind(tool_)) return selection_.Confining(*kind);
   if (document_.pending.empty()) return false;
   return ClicksOf(tool_) > 0 || tool_ == Tool::Line2P || tool_ == Tool::LineMP ||
          tool_ == Tool::MovePoint;
 }
 
+bool DrawingTools::Previewing() const {
+  if (SelectionKind(tool_)) return selection_.Previewing();
+  return Collecting();
+}
+
 bool DrawingTools::Press(Button button, QPoint at, bool ctrl) {
   at = ClampToCanvas(at);
+  if (const auto kind = SelectionKind(tool_)) {
+    selection_.Press(*kind, button == Button::Left, at, ctrl);
+    return true;
+  }
   if (button == Button::Right) {
     if (tool_ == Tool::None || tool_ == Tool::Dots || tool_ == Tool::AddPoint ||
         tool_ == Tool::Eyedropper || tool_ == Tool::SegmentColour || tool_ == Tool::SegmentBlank) {
@@ -325,8 +360,9 @@ void DrawingTools::PressAddPoint(QPoint at) {
   if (inserted) doc.RecordUndoStep();
 }
 
-bool DrawingTools::Move(QPoint at, bool) {
+bool DrawingTools::Move(QPoint at, bool ctrl) {
   at = ClampToCanvas(at);
+  if (const auto kind = SelectionKind(tool_)) return selection_.Move(*kind, at, ctrl);
   EditorDocument& doc = document_;
   if (tool_ != Tool::MovePoint || doc.pending.empty() || doc.selection.empty()) return false;
   for (const PointRef& ref : doc.selection) {
@@ -338,6 +374,7 @@ bool DrawingTools::Move(QPoint at, bool) {
 
 Preview DrawingTools::PreviewAt(QPoint at, bool ctrl) const {
   at = ClampToCanvas(at);
+  if (const auto kind = SelectionKind(tool_)) return selection_.PreviewAt(*kind, at, ctrl);
   const EditorDocument& doc = document_;
   Preview preview;
   preview.colour = doc.colour;

@@ -8,6 +8,7 @@
 
 #include "editor/canvas.h"
 #include "editor/editor_document.h"
+#include "editor/selection.h"
 
 namespace daved {
 
@@ -27,6 +28,10 @@ enum class Tool {
   Eyedropper,     // "Contagocce": picks the colour of a segment
   SegmentColour,  // "Ch  L": colours a segment
   SegmentBlank,   // "Blank L": makes a segment dark or lit
+  SelectPoint,    // "Selezione Punto"
+  SelectObject,   // "Seleziona oggetto"
+  MoveSelection,  // "Muovi"
+  ScaleSelection, // "Scala"
 };
 
 struct ToolInfo {
@@ -64,6 +69,8 @@ class DrawingTools {
   Preview PreviewAt(QPoint at, bool ctrl) const;
   // True while the tool collects clicks: the pointer is then kept on the canvas.
   bool Collecting() const;
+  // True while a preview follows the mouse between clicks.
+  bool Previewing() const;
 
  private:
   void PressLine(QPoint at, bool ctrl, bool withLinePoints);
@@ -76,6 +83,7 @@ class DrawingTools {
 
   EditorDocument& document_;
   Tool tool_ = Tool::None;
+  SelectionTools selection_{document_};
 };
 
 }  // namespace daved
