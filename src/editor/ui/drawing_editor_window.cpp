@@ -25,6 +25,7 @@
 
 #include "editor/editor_messages.h"
 #include "editor/play_list.h"
+#include "editor/ui/colour_controls.h"
 #include "output/drawing_player.h"
 
 namespace daved {
@@ -262,6 +263,12 @@ void TForm1::BuildControls() {
   columns->addLayout(tools);
   columns->addWidget(Image90, 0, Qt::AlignTop);
   columns->addWidget(status);
+  colours_ = new ColourControls(document_, services_.dialogs, this);
+  columns->addWidget(colours_->panel(), 0, Qt::AlignTop);
+  connect(colours_, &ColourControls::toolChosen, this,
+          [this](Tool tool) { ChooseTool(tool, InfoOf(tool).message); });
+  connect(colours_, &ColourControls::redrawNeeded, this, &TForm1::Redraw);
+  connect(colours_, &ColourControls::messageShown, Label1, &QLabel::setText);
 }
 
 void TForm1::BuildMenus() {
@@ -286,7 +293,8 @@ void TForm1::BuildMenus() {
   // Their dialogs and tools are not part of the program yet.
   NamedItem(file, "ImportaPLT1", "Importa PLT(&P)")->setEnabled(false);
   NamedItem(file, "Scrivitesto1", "Scrivi testo(&T)")->setEnabled(false);
-  NamedItem(file, "Sfondoimmagine1", "Sfondo immagine(&B)")->setEnabled(false);
+  connect(NamedItem(file, "Sfondoimmagine1", "Sfondo immagine(&B)"), &QAction::triggered,
+          colours_, &ColourControls::ImportPicture);
   file->addSeparator();
   connect(NamedItem(file, "Chiudi1", "Chiudi (&C)"), &QAction::triggered, this, &QWidget::close);
 
@@ -306,8 +314,7 @@ void TForm1::BuildMenus() {
   connect(NamedItem(draw, "Puntovisibile1", "Punto visibile(&W)"), &QAction::triggered, this,
           &TForm1::ToggleShowPoints);
 
-  // The colour tools come with the colour grid.
-  bar->addMenu("Colore(&C)")->setEnabled(false);
+  colours_->FillMenu(bar->addMenu("Colore(&C)"));
 
   QMenu* output = bar->addMenu("Uscita(&U)");
   connect(NamedItem(output, "Play1", "Play(&P)"), &QAction::triggered, this,
@@ -447,6 +454,7 @@ void TForm1::CanvasPress(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
     const Button button = event->button() == Qt::LeftButton ? Button::Left : Button::Right;
     if (tools_.Press(button, at, ctrl)) Redraw();
+    colours_->ShowCurrentColour();  // the eyedropper picks a colour without a redraw
   }
   UpdateConfinement();
 }

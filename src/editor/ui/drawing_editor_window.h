@@ -23,6 +23,8 @@ class QToolButton;
 
 namespace daved {
 
+class ColourControls;
+
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
@@ -115,6 +117,7 @@ class TForm1 : public QMainWindow {
   int plays_ = 0;  // counts the plays started here; read and written on the main thread only
   QWidget* launcher_ = nullptr;
   QWidget* settingsWindow_ = nullptr;  // TForm13
+  ColourControls* colours_ = nullptr;  // the palette grid and the colour tools
 
   QLabel* Image90 = nullptr;
   QLabel* Label1 = nullptr;   // "Messaggio:"
