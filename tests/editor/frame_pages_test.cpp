@@ -255,7 +255,8 @@ TEST(FramePages, ABadFileIsReportedAndChangesNothing) {
   TempFolder folder;
   {
     std::ofstream out(folder / "bad.ilf", std::ios::binary);
-    out << "[DrawingList]\r\nDrawingName=0\r\n1,2,2,4,0,128|\r\nDrawingName=1\r\n1,x,2,4,0,128|\r\n";
+    out << "[DrawingList]\r\nDrawingName=0\r\n1,2,2,4,0,128|\r\n"
+           "DrawingName=1\r\n1,x,2,4,0,128|\r\n";
   }
   FramePages pages = Numbered(25);
   pages.NextPage();

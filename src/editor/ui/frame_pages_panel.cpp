@@ -214,7 +214,8 @@ void FramePagesPanel::TakeFromDrawingClick() {
 FilePrompts FramePagesPanel::Prompts() {
   const QString folder =
       QString::fromStdString((services_.programFolder / kFramesFolder).string());
-  const auto toPath = [](const std::optional<QString>& name) -> std::optional<std::filesystem::path> {
+  const auto toPath =
+      [](const std::optional<QString>& name) -> std::optional<std::filesystem::path> {
     if (!name) return std::nullopt;
     return std::filesystem::path(name->toStdString());
   };
