@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cctype>
 #include <optional>
 #include <ostream>
 
@@ -5,6 +7,7 @@
 #include "app/file_kind.h"
 #include "convert/conversions.h"
 #include "convert/point_reduction.h"
+#include "editor/plotter_import.h"
 #include "formats/drawing_file.h"
 #include "formats/ilda_file.h"
 
@@ -17,6 +20,8 @@ struct ConvertRequest {
   std::vector<std::string> paths;  // inputs, then the output
   std::optional<int> reduce;
   std::optional<std::string> ddrFolder;
+  std::optional<int> size;  // plotter import: "Dimensione fattore"
+  std::optional<int> fine;  // plotter import: "Fine/Coarse factor"
 };
 
 // A conversion's outcome: a bad-input message, a usage message, or success.
@@ -59,9 +64,40 @@ Outcome IldaToFrameListFile(const fs::path& input, const fs::path& output,
   return {};
 }
 
+bool IsPlotterFile(const fs::path& path) {
+  std::string extension = path.extension().string();
+  for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".plt";
+}
+
+// A plotter file placed as the drawing editor's import places it, saved as a drawing.
+Outcome PlotterToDrawing(const fs::path& input, const fs::path& output,
+                         const ConvertRequest& request) {
+  PlotterSettings settings;
+  settings.size = request.size.value_or(settings.size);
+  settings.fine = request.fine.value_or(settings.fine);
+  Drawing drawing;
+  if (Status s = ImportPlotterFile(input, settings, drawing); !s.ok()) return FromStatus(s, input);
+  return FromStatus(SaveDrawing(output, drawing, kEditorScale), output);
+}
+
 Outcome Convert(const ConvertRequest& request) {
   std::vector<fs::path> inputs(request.paths.begin(), request.paths.end() - 1);
   const fs::path output(request.paths.back());
+  if (std::any_of(inputs.begin(), inputs.end(), IsPlotterFile)) {
+    if (inputs.size() != 1 || KindOf(output) != FileKind::Drawing) {
+      return Usage("a plotter file converts alone, to a drawing: daved convert in.plt out.ddr");
+    }
+    if (request.reduce || request.ddrFolder) {
+      return Usage("--reduce and --ddr-folder apply only to one .ild converted to .ilf");
+    }
+    std::error_code ec;
+    if (!fs::is_regular_file(inputs.front(), ec)) {
+      return BadInput(inputs.front().string() + ": no such file");
+    }
+    return PlotterToDrawing(inputs.front(), output, request);
+  }
+  if (request.size || request.fine) return Usage("--size and --fine apply only to a .plt input");
   for (const fs::path& input : inputs) {
     std::error_code ec;
     if (!fs::is_regular_file(input, ec)) return BadInput(input.string() + ": no such file");
@@ -105,7 +141,7 @@ Outcome Convert(const ConvertRequest& request) {
   }
   return Usage(
       "cannot convert these kinds; the conversions are .ddr... to .ild or .ilf, .ild... to .ild, "
-      ".ild to .ilf, and .ilf to a folder of drawings");
+      ".ild to .ilf, .ilf to a folder of drawings, and .plt to .ddr");
 }
 
 }  // namespace
@@ -114,7 +150,8 @@ CommandRunner AddConvertCommand(CLI::App& app, CommandStreams io) {
   auto* command = app.add_subcommand(
       "convert",
       "Convert between drawings, ILDA files and frame lists: .ddr... to .ild or .ilf, .ild... "
-      "to .ild (merged in order), .ild to .ilf, .ilf to a folder of numbered drawings");
+      "to .ild (merged in order), .ild to .ilf, .ilf to a folder of numbered drawings, .plt to "
+      ".ddr");
   auto request = std::make_shared<ConvertRequest>();
   command->add_option("INPUT... OUTPUT", request->paths, "Input files, then the output")
       ->required()
@@ -123,6 +160,15 @@ CommandRunner AddConvertCommand(CLI::App& app, CommandStreams io) {
                       "Drop points closer than T to the point before them (.ild to .ilf)");
   command->add_option("--ddr-folder", request->ddrFolder,
                       "Also write every frame as <name>_Frames_00001.ddr... here (.ild to .ilf)");
+  command
+      ->add_option("--size", request->size,
+                   "Size factor 0..20, 20 the largest figure (.plt to .ddr; default 20)")
+      ->check(CLI::Range(0, kPlotterSizeMax));
+  command
+      ->add_option("--fine", request->fine,
+                   "Fine/coarse factor 0..40: drop points nearer than this (.plt to .ddr; "
+                   "default 5)")
+      ->check(CLI::Range(0, kPlotterFineMax));
   return [io, request]() {
     const Outcome outcome = Convert(*request);
     if (outcome.exit != kExitOk) io.err << "daved: " << outcome.message << "\n";

@@ -121,6 +121,35 @@ TEST(CommandLine, ConvertsDrawingsToIldaAndMergesIldaFiles) {
   EXPECT_EQ(image.frames[0].points[1].y, 128 - 30);
 }
 
+TEST(CommandLine, ConvertsAPlotterFileToADrawingAsTheEditorImportsIt) {
+  TempFolder folder;
+  std::ofstream(folder / "a.plt") << "IN;\nLT;\nPU10 10;\nPD300,200;\nSP0;\n";
+  std::ofstream(folder / "bad.plt") << "LT;\nPD1.5 2;\nSP0;\n";
+  const auto plt = (folder / "a.plt").string();
+  const auto ddr = folder / "a.ddr";
+  Result run = Daved({"convert", plt, ddr.string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  Drawing drawing;
+  ASSERT_TRUE(LoadDrawing(ddr, drawing, 1).ok());
+  // Canvas (0, 510) and (290, 320), blank first, kept in laser units.
+  ASSERT_EQ(drawing.size(), 1u);
+  ASSERT_EQ(drawing[0].size(), 2u);
+  EXPECT_EQ(drawing[0][0].blank, 1);
+  EXPECT_EQ(std::pair(drawing[0][1].x, drawing[0][1].y), std::pair(145, 160));
+  // Size 0: 21 times smaller, canvas (13, 501).
+  ASSERT_EQ(Daved({"convert", plt, ddr.string(), "--size", "0", "--fine", "0"}).status, 0);
+  ASSERT_TRUE(LoadDrawing(ddr, drawing, 1).ok());
+  EXPECT_EQ(std::pair(drawing[0][1].x, drawing[0][1].y), std::pair(6, 250));
+
+  run = Daved({"convert", (folder / "bad.plt").string(), (folder / "bad.ddr").string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("line 2: '1.5' is not a valid integer value"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder / "bad.ddr"));
+  EXPECT_EQ(Daved({"convert", plt, ddr.string(), "--size", "21"}).status, 2);
+  EXPECT_EQ(Daved({"convert", plt, (folder / "a.ild").string()}).status, 2);
+  EXPECT_EQ(Daved({"convert", Ilda("biker.ild"), "x.ilf", "--fine", "3"}).status, 2);
+}
+
 TEST(CommandLine, ExpandsAFrameListIntoAFolderOfDrawings) {
   TempFolder folder;
   const auto ilf = folder / "anim.ilf";
