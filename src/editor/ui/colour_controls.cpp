@@ -115,9 +115,9 @@ void ColourControls::BuildPanel() {
   column->addLayout(buttons);
   column->addStretch();
 
-  // A click on the selected cell takes its colour back after the eyedropper moved away.
   connect(suiDrawGrid1, &QTableWidget::currentCellChanged, this,
           [this](int row, int col) { ChooseCell(row, col); });
+  // A click on the selected cell takes its colour back after the eyedropper moved away.
   connect(suiDrawGrid1, &QTableWidget::cellClicked, this, &ColourControls::ChooseCell);
   const GridCell cell = CellOfColour(document_.colour);
   suiDrawGrid1->setCurrentCell(cell.row, cell.column);
@@ -215,7 +215,8 @@ void ColourControls::NeutralColourClick() {
 void ColourControls::ImportPicture() {
   emit messageShown(kPictureMessage);
   // The dialog needs the pointer that a tool collecting clicks may hold on the canvas.
-  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  QWidget* grabber = QWidget::mouseGrabber();
+  if (grabber != nullptr && window_->isAncestorOf(grabber)) grabber->releaseMouse();
   const QString folder =
       QString::fromStdString(document_.picturePath.parent_path().string());
   const std::optional<QString> name = dialogs_.OpenFile(window_, folder, PictureFilter());
