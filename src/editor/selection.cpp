@@ -6,6 +6,10 @@
 #include <cstdlib>
 #include <limits>
 
+#include <QPainter>
+
+#include "model/thumbnail.h"
+
 namespace daved {
 namespace {
 
@@ -103,6 +107,31 @@ bool RotateSelection(EditorDocument& document, QPoint centre, double degrees) {
   TransformSelection(document, [=](QPoint p) { return RotatePoint(p, centre, degrees); });
   document.RecordUndoStep();
   return true;
+}
+
+QImage RotationPreview(const EditorDocument& document, QPoint centre, double degrees) {
+  constexpr int kHalf = 2;  // the preview shows the canvas at half scale
+  QImage image(kRotationPreviewSize, kRotationPreviewSize, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  Object selection;
+  for (const PointRef& ref : document.selection) {
+    Point p = document.drawing[ref.object][ref.point];
+    p.state = kStateNormal;
+    selection.push_back(p);
+  }
+  Object turned = selection;
+  const QPoint canvasCentre = centre * kHalf;
+  for (Point& p : turned) {
+    const QPoint to = RotatePoint(QPoint(p.x, p.y), canvasCentre, degrees);
+    p.x = to.x();
+    p.y = to.y();
+  }
+  if (document.copyMode) DrawPointList(image, selection, 0, kHalf);
+  DrawPointList(image, turned, 0, kHalf);
+  QPainter painter(&image);
+  painter.setPen(QPen(QColor(255, 0, 0), 0));
+  painter.drawRect(QRect(centre - QPoint(kHalf, kHalf), centre + QPoint(kHalf, kHalf)));
+  return image;
 }
 
 QPoint ScaleTravel(QPoint travel, bool keepRatio) {

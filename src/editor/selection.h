@@ -3,6 +3,7 @@
 // rotate, mirror and delete. With copy mode on, the transforms leave the selected points where
 // they are and append transformed copies as new objects instead.
 
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <functional>
@@ -44,6 +45,14 @@ QPoint RotatePoint(QPoint point, QPoint centre, double degrees);
 double RotationDegrees(int position, bool anticlockwise);
 // False (nothing changed, nothing recorded) when the selection is empty.
 bool RotateSelection(EditorDocument& document, QPoint centre, double degrees);
+
+// The rotation dialog works at half the canvas scale: its centre runs 0..254.
+inline constexpr int kRotationPreviewSize = 256;
+inline constexpr QPoint kInitialRotationCentre{128, 128};
+// The rotation dialog's picture: the selected points turned about `centre` (dialog coordinates)
+// as one polyline in selection order, over the unturned selection in copy mode, and a small red
+// square at the centre.
+QImage RotationPreview(const EditorDocument& document, QPoint centre, double degrees);
 
 // The mouse travel from the scale centre, with CTRL made the same length on both axes.
 QPoint ScaleTravel(QPoint travel, bool keepRatio);
