@@ -8,6 +8,8 @@
 #include "app/ui/launcher_window.h"
 #include "app/ui/splash_window.h"
 #include "editor/ui/drawing_editor_window.h"
+#include "editor/ui/plotter_dialog.h"
+#include "editor/ui/rotation_dialog.h"
 #include "output/devices/usb_controller_bus.h"
 #include "output/ui/device_selection_window.h"
 #include "output/ui/laser_simulator_window.h"
@@ -59,8 +61,10 @@ void Program::CreateWindows() {
   windows_.emplace_back(editor);
   auto* outputSettings = new TForm13(services_);
   windows_.emplace_back(outputSettings);
+  windows_.emplace_back(new TForm17(services_, *editor));
   auto* selectionWindow = new TForm19(services_, selection_);
   windows_.emplace_back(selectionWindow);
+  windows_.emplace_back(new TForm3(*editor));
   auto* playWindow = new TForm21(services_);
   windows_.emplace_back(playWindow);
   if (simulated_ != nullptr) windows_.emplace_back(new LaserSimulatorWindow(*simulated_));

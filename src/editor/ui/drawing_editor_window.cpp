@@ -26,6 +26,8 @@
 #include "editor/editor_messages.h"
 #include "editor/play_list.h"
 #include "editor/ui/colour_controls.h"
+#include "editor/ui/frame_pages_panel.h"
+#include "editor/ui/selection_controls.h"
 #include "output/drawing_player.h"
 
 namespace daved {
@@ -131,6 +133,7 @@ TForm1::TForm1(WindowServices& services, QWidget* parent)
   setWindowTitle(kCaption);
   BuildControls();
   BuildMenus();
+  new FramePagesPanel(*this, services_);  // below the canvas; the window owns it
   ReadConfig();
   ShowMessage(kNewDrawingMessage);
   ShowFileName();
@@ -204,6 +207,12 @@ void TForm1::BuildControls() {
   connect(toMemory, &QPushButton::clicked, this, &TForm1::SaveToMemoryClick);
   connect(fromMemory, &QPushButton::clicked, this, &TForm1::LoadFromMemoryClick);
   for (QPushButton* b : {undo, redo, toMemory, fromMemory}) tools->addWidget(b);
+  selection_ = new SelectionControls(document_, this);
+  tools->addWidget(selection_->panel());
+  connect(selection_, &SelectionControls::toolChosen, this,
+          [this](Tool tool) { ChooseTool(tool, InfoOf(tool).message); });
+  connect(selection_, &SelectionControls::redrawNeeded, this, &TForm1::Redraw);
+  connect(selection_, &SelectionControls::messageShown, this, &TForm1::ShowMessage);
 
   auto* fields = new QGridLayout;
   Edit2 = new QLineEdit(central);
@@ -290,8 +299,10 @@ void TForm1::BuildMenus() {
   connect(NamedItem(file, "Caricadamemoria1", "Carica da memoria(&R)"), &QAction::triggered,
           this, &TForm1::LoadFromMemoryClick);
   file->addSeparator();
+  // Shows the plotter import dialog once SetWindows finds it.
+  windowItems_.emplace_back(NamedItem(file, "ImportaPLT1", "Importa PLT(&P)"), "TForm17");
+  windowItems_.back().first->setEnabled(false);
   // Their dialogs and tools are not part of the program yet.
-  NamedItem(file, "ImportaPLT1", "Importa PLT(&P)")->setEnabled(false);
   NamedItem(file, "Scrivitesto1", "Scrivi testo(&T)")->setEnabled(false);
   connect(NamedItem(file, "Sfondoimmagine1", "Sfondo immagine(&B)"), &QAction::triggered,
           colours_, &ColourControls::ImportPicture);
@@ -303,6 +314,7 @@ void TForm1::BuildMenus() {
           &TForm1::UndoClick);
   connect(NamedItem(edit, "Tornaavanti1", "Torna avanti(&Z)"), &QAction::triggered, this,
           &TForm1::RedoClick);
+  selection_->FillMenu(edit);
 
   QMenu* draw = bar->addMenu("Disegno(&D)");
   for (const ToolControl& control : kToolControls) {
@@ -376,6 +388,7 @@ void TForm1::SetWindows(const std::vector<QWidget*>& windows) {
     });
   }
   settingsWindow_ = find("TForm13");
+  selection_->SetRotationDialog(find("TForm3"));
   ToolButton2->setEnabled(settingsWindow_ != nullptr);
   settingsItem_->setEnabled(settingsWindow_ != nullptr);
   launcher_ = find("TForm15");
@@ -465,7 +478,7 @@ void TForm1::CanvasMove(QMouseEvent* event) {
   Label18->setText(QString::number(at.y()));
   const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
   tools_.Move(at, ctrl);
-  if (!tools_.Collecting()) return;
+  if (!tools_.Previewing()) return;
   daved::Redraw(document_, composer_);
   composer_.DrawPreview(tools_.PreviewAt(at, ctrl));
   Image90->setPixmap(QPixmap::fromImage(composer_.image()));
@@ -518,6 +531,10 @@ bool TForm1::HandleKey(QKeyEvent* event) {
   const char letter = char('A' + (key - Qt::Key_A));
   if (letter == 'U') {
     Undo(kUndoKeyMessage, kUndoKeyNothingMessage);
+    return true;
+  }
+  if (letter == 'E') {
+    selection_->DeleteByKey();
     return true;
   }
   if (const std::optional<Tool> tool = ToolForKey(letter)) {

@@ -24,6 +24,7 @@ class QToolButton;
 namespace daved {
 
 class ColourControls;
+class SelectionControls;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -118,6 +119,7 @@ class TForm1 : public QMainWindow {
   QWidget* launcher_ = nullptr;
   QWidget* settingsWindow_ = nullptr;  // TForm13
   ColourControls* colours_ = nullptr;  // the palette grid and the colour tools
+  SelectionControls* selection_ = nullptr;  // selecting and transforming the selection
 
   QLabel* Image90 = nullptr;
   QLabel* Label1 = nullptr;   // "Messaggio:"
