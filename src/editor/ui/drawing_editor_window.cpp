@@ -206,7 +206,8 @@ void TForm1::BuildControls() {
   connect(redo, &QPushButton::clicked, this, &TForm1::RedoClick);
   connect(toMemory, &QPushButton::clicked, this, &TForm1::SaveToMemoryClick);
   connect(fromMemory, &QPushButton::clicked, this, &TForm1::LoadFromMemoryClick);
-  for (QPushButton* b : {undo, redo, toMemory, fromMemory}) tools->addWidget(b);
+  auto* importPlt = NamedButton("BitBtn5", "Importa PLT", central);  // paired with its item
+  for (QPushButton* b : {undo, redo, toMemory, fromMemory, importPlt}) tools->addWidget(b);
   selection_ = new SelectionControls(document_, this);
   tools->addWidget(selection_->panel());
   connect(selection_, &SelectionControls::toolChosen, this,
@@ -302,6 +303,11 @@ void TForm1::BuildMenus() {
   // Shows the plotter import dialog once SetWindows finds it.
   windowItems_.emplace_back(NamedItem(file, "ImportaPLT1", "Importa PLT(&P)"), "TForm17");
   windowItems_.back().first->setEnabled(false);
+  QAction* importItem = windowItems_.back().first;
+  auto* importButton = findChild<QPushButton*>("BitBtn5");
+  importButton->setEnabled(false);
+  connect(importItem, &QAction::enabledChanged, importButton, &QPushButton::setEnabled);
+  connect(importButton, &QPushButton::clicked, importItem, &QAction::trigger);
   // Their dialogs and tools are not part of the program yet.
   NamedItem(file, "Scrivitesto1", "Scrivi testo(&T)")->setEnabled(false);
   connect(NamedItem(file, "Sfondoimmagine1", "Sfondo immagine(&B)"), &QAction::triggered,

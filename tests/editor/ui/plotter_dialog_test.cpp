@@ -62,7 +62,7 @@ struct Rig {
   std::unique_ptr<TForm17> dialog;
 };
 
-TEST(PlotterDialog, OpensFromTheEditorMenuWithoutBlockingIt) {
+TEST(PlotterDialog, OpensFromTheEditorButtonAndMenuWithoutBlockingIt) {
   Rig rig;
   EXPECT_EQ(rig.dialog->windowTitle(), "Fattore fine/grosso");
   EXPECT_EQ(rig.control<QSlider>("TrackBar1")->value(), 5);
@@ -74,6 +74,11 @@ TEST(PlotterDialog, OpensFromTheEditorMenuWithoutBlockingIt) {
   item->trigger();
   EXPECT_TRUE(rig.dialog->isVisible());
   EXPECT_FALSE(rig.dialog->isModal());
+  rig.click("BitBtn2");
+  EXPECT_FALSE(rig.dialog->isVisible());
+  // The editor's button "Importa PLT" shows it as well.
+  QTest::mouseClick(Control<QPushButton>(rig.editor.get(), "BitBtn5"), Qt::LeftButton);
+  EXPECT_TRUE(rig.dialog->isVisible());
 }
 
 TEST(PlotterDialog, PreviewTwiceThenOkAppendsTheFigureOnceAsTheSelection) {
