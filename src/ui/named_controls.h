@@ -2,7 +2,9 @@
 // Controls made in code carry their designer names, so tests and the rest of the program find
 // them by objectName. Qt parents own them.
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
@@ -34,6 +36,13 @@ inline QToolButton* NamedToolButton(const char* name, const QString& text, bool 
   button->setCheckable(checkable);
   bar->addWidget(button);
   return button;
+}
+
+// A menu item added to the end of `menu`.
+inline QAction* NamedItem(QMenu* menu, const char* name, const QString& text) {
+  QAction* item = menu->addAction(text);
+  item->setObjectName(QString::fromLatin1(name));
+  return item;
 }
 
 }  // namespace daved

@@ -29,6 +29,7 @@
 #include "editor/ui/frame_pages_panel.h"
 #include "editor/ui/selection_controls.h"
 #include "output/drawing_player.h"
+#include "ui/named_controls.h"
 
 namespace daved {
 namespace {
@@ -83,34 +84,6 @@ constexpr std::array kWindowItems = {
     WindowItem{"Selezionaapparecchio1", "Seleziona apparecchio(&E)", "TForm19"},
     WindowItem{"About1", "About(&A)...", "TAboutBox"},
 };
-
-QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  return label;
-}
-
-QPushButton* NamedButton(const char* name, const QString& text, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  return button;
-}
-
-QToolButton* NamedToolButton(const char* name, const QString& text, bool checkable,
-                             QToolBar* bar) {
-  auto* button = new QToolButton(bar);
-  button->setObjectName(name);
-  button->setText(text);
-  button->setCheckable(checkable);
-  bar->addWidget(button);
-  return button;
-}
-
-QAction* NamedItem(QMenu* menu, const char* name, const QString& text) {
-  QAction* item = menu->addAction(text);
-  item->setObjectName(name);
-  return item;
-}
 
 // An up-down control: only the two arrows of a short vertical scroll bar, the upper one adding.
 QScrollBar* UpDown(const char* name, int least, QWidget* parent) {

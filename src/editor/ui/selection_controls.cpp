@@ -18,12 +18,6 @@ constexpr char kDeselectAllClickMessage[] = "Annulla la selezione (ESC)";
 constexpr char kDeleteMessage[] = "Cancella oggetti selezionati!";
 constexpr char kDeleteKeyMessage[] = "(E) Cancella";
 
-QAction* NamedItem(QMenu* menu, const char* name, const QString& text) {
-  QAction* item = menu->addAction(text);
-  item->setObjectName(name);
-  return item;
-}
-
 }  // namespace
 
 SelectionControls::SelectionControls(EditorDocument& document, QWidget* window)
