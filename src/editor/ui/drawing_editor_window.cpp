@@ -124,6 +124,10 @@ TForm1::TForm1(WindowServices& services, QWidget* parent)
 TForm1::~TForm1() {
   // The player's end is reported to this window from its thread: it must be over first.
   services_.output.players().StopAndWait();
+  // Closing the widget below this destructor takes the focus from a number field, whose
+  // "editing finished" must not reach a window that is already half gone.
+  disconnect(Edit1, nullptr, this, nullptr);
+  disconnect(Edit2, nullptr, this, nullptr);
 }
 
 void TForm1::BuildControls() {
