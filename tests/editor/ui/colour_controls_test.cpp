@@ -17,6 +17,7 @@
 #include "editor/ui/drawing_editor_window.h"
 #include "model/palette.h"
 #include "output/devices/simulated_controller_bus.h"
+#include "editor_services.h"
 #include "test_support.h"
 #include "ui_support.h"
 
@@ -46,8 +47,8 @@ std::vector<std::string> EditorLines() {
 
 // The editor shown and active, holding a red to green line from (100, 200) to (300, 200) and a
 // blue line from (200, 300) to (400, 300).
-struct Rig {
-  Rig() : output(std::make_unique<SimulatedControllerBus>(SimulationOptions{.paced = false})) {
+struct Rig : testing::EditorServices {
+  Rig() : EditorServices(EditorLines()) {
     window = std::make_unique<TForm1>(services);
     window->show();
     window->activateWindow();
@@ -77,12 +78,6 @@ struct Rig {
   QColor pixel(QPoint at) { return control<QLabel>("Image90")->pixmap().toImage().pixelColor(at); }
   EditorDocument& doc() { return window->document(); }
 
-  SharedOutput output;
-  ScriptedDialogs dialogs;
-  TempFolder home;
-  std::vector<std::string> config = EditorLines();
-  PlayOwners owners;
-  WindowServices services{output, dialogs, home.path(), config, owners};
   std::unique_ptr<TForm1> window;
 };
 

@@ -15,6 +15,7 @@
 
 #include "editor/editor_messages.h"
 #include "output/devices/simulated_controller_bus.h"
+#include "editor_services.h"
 #include "test_support.h"
 #include "ui_support.h"
 
@@ -40,19 +41,13 @@ std::vector<std::string> EditorLines() {
 }
 
 // One simulated controller, ezusb-0, that keeps every packet; the editor shown and active.
-struct Rig {
-  Rig() : output(MakeBus()) {
+struct Rig : testing::EditorServices {
+  Rig() : EditorServices(EditorLines(), {.paced = false, .keep_writes = true}) {
     output.targets.SetCurrentController("ezusb-0");
     window = std::make_unique<TForm1>(services);
     window->show();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  }
-  std::unique_ptr<ControllerBus> MakeBus() {
-    auto made = std::make_unique<SimulatedControllerBus>(
-        SimulationOptions{.paced = false, .keep_writes = true});
-    bus = made.get();
-    return made;
   }
   template <typename T = QWidget>
   T* control(const char* name) {
@@ -73,13 +68,6 @@ struct Rig {
   }
   const Drawing& drawing() { return window->document().drawing; }
 
-  SimulatedControllerBus* bus = nullptr;
-  SharedOutput output;
-  ScriptedDialogs dialogs;
-  TempFolder home;
-  std::vector<std::string> config = EditorLines();
-  PlayOwners owners;
-  WindowServices services{output, dialogs, home.path(), config, owners};
   std::unique_ptr<TForm1> window;
 };
 

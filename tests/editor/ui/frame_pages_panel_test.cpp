@@ -17,6 +17,7 @@
 #include "formats/ilda_file.h"
 #include "model/palette.h"
 #include "output/devices/simulated_controller_bus.h"
+#include "editor_services.h"
 #include "test_support.h"
 #include "ui_support.h"
 
@@ -27,8 +28,8 @@ using testing::Control;
 using testing::ScriptedDialogs;
 using testing::TempFolder;
 
-struct Rig {
-  Rig() : output(std::make_unique<SimulatedControllerBus>(SimulationOptions{.paced = false})) {
+struct Rig : testing::EditorServices {
+  Rig() {
     config[5] = "50";  // grid spacing
     config[7] = "50";
     config[9] = "20";  // point spacing
@@ -75,12 +76,6 @@ struct Rig {
   const FramePages& pages() { return control<FramePagesPanel>("FramePagesPanel")->pages(); }
   std::filesystem::path frames(const char* name) { return home.path() / "Frames" / name; }
 
-  SharedOutput output;
-  ScriptedDialogs dialogs;
-  TempFolder home;
-  std::vector<std::string> config = std::vector<std::string>(50, "0");
-  PlayOwners owners;
-  WindowServices services{output, dialogs, home.path(), config, owners};
   std::unique_ptr<TForm1> window;
 };
 

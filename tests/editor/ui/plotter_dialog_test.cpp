@@ -14,6 +14,7 @@
 
 #include "editor/ui/drawing_editor_window.h"
 #include "output/devices/simulated_controller_bus.h"
+#include "editor_services.h"
 #include "test_support.h"
 #include "ui_support.h"
 
@@ -28,7 +29,7 @@ using testing::TempFolder;
 constexpr char kFigure[] =
     "IN;\nSP1;\nLT;\nPU0 0;\nPD1024 0;\nPD1024 512;\nPD0 512;\nLT;\nPU100,100,200,100;\nSP0;\n";
 
-struct Rig {
+struct Rig : testing::EditorServices {
   Rig() {
     editor = std::make_unique<TForm1>(services);
     dialog = std::make_unique<TForm17>(services, *editor);
@@ -52,12 +53,6 @@ struct Rig {
   }
   const Drawing& drawing() { return editor->document().drawing; }
 
-  SharedOutput output{std::make_unique<SimulatedControllerBus>(SimulationOptions{.paced = false})};
-  ScriptedDialogs dialogs;
-  TempFolder home;
-  std::vector<std::string> config = std::vector<std::string>(50, "0");
-  PlayOwners owners;
-  WindowServices services{output, dialogs, home.path(), config, owners};
   std::unique_ptr<TForm1> editor;
   std::unique_ptr<TForm17> dialog;
 };

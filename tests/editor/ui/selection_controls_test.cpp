@@ -14,6 +14,7 @@
 #include "editor/ui/drawing_editor_window.h"
 #include "editor/ui/rotation_dialog.h"
 #include "output/devices/simulated_controller_bus.h"
+#include "editor_services.h"
 #include "test_support.h"
 #include "ui_support.h"
 
@@ -36,7 +37,7 @@ std::vector<QPoint> Positions(const Object& object) {
 
 // The editor, shown and active, with the rotation dialog and a drawing of two lines already
 // recorded in the history; background colour 0 (black), no grid.
-struct Rig {
+struct Rig : testing::EditorServices {
   Rig() {
     editor = std::make_unique<TForm1>(services);
     rotation = std::make_unique<TForm3>(*editor);
@@ -65,12 +66,6 @@ struct Rig {
   EditorDocument& doc() { return editor->document(); }
   const Drawing& drawing() { return editor->document().drawing; }
 
-  SharedOutput output{std::make_unique<SimulatedControllerBus>(SimulationOptions{.paced = false})};
-  ScriptedDialogs dialogs;
-  TempFolder home;
-  std::vector<std::string> config = std::vector<std::string>(50, "0");
-  PlayOwners owners;
-  WindowServices services{output, dialogs, home.path(), config, owners};
   std::unique_ptr<TForm1> editor;
   std::unique_ptr<TForm3> rotation;
 };
